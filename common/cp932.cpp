@@ -1,0 +1,76 @@
+#include "common/cp932.h"
+
+namespace qd::cp932 {
+
+namespace {
+
+unsigned char FoldLower(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
+}
+
+unsigned char FoldUpper(unsigned char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+}
+
+template <typename Fold>
+std::string FoldSingleBytes(std::string_view text, Fold fold) {
+  std::string out(text);
+  for (std::size_t i = 0; i < out.size();) {
+    const std::size_t n = CharLength(out, i);
+    if (n == 1) out[i] = static_cast<char>(fold(static_cast<unsigned char>(out[i])));
+    i += n;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::size_t CharLength(std::string_view text, std::size_t pos) {
+  if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos]))) return 2;
+  return 1;
+}
+
+std::size_t FindChar(std::string_view text, char ch, std::size_t from) {
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (i >= from && text[i] == ch) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::size_t FindLastChar(std::string_view text, char ch) {
+  std::size_t found = std::string_view::npos;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (text[i] == ch) found = i;
+  }
+  return found;
+}
+
+bool EndsWithBackslash(std::string_view text) {
+  return !text.empty() && FindLastChar(text, '\\') == text.size() - 1;
+}
+
+std::string ToLower(std::string_view text) { return FoldSingleBytes(text, FoldLower); }
+std::string ToUpper(std::string_view text) { return FoldSingleBytes(text, FoldUpper); }
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+  std::size_t i = 0;
+  while (i < a.size() && i < b.size()) {
+    // Both sides advance by the length of a's character; when the texts
+    // differ inside that character the comparison ends there anyway.
+    const std::size_t n = CharLength(a, i);
+    for (std::size_t k = 0; k < n && i + k < b.size(); ++k) {
+      unsigned char ca = static_cast<unsigned char>(a[i + k]);
+      unsigned char cb = static_cast<unsigned char>(b[i + k]);
+      if (n == 1) {
+        ca = FoldLower(ca);
+        cb = FoldLower(cb);
+      }
+      if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    i += n;
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace qd::cp932

@@ -1,0 +1,58 @@
+// Start-up of the filer: bind the settings file, create the instance mutex,
+// and either hand the command line to a running filer or run the window.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/settings_file.h"
+
+namespace qd {
+
+// "（;￢_￢）" followed by the settings path: copies in different folders
+// never see each other.
+std::string InstanceMutexName(std::string_view settings_path);
+
+// The text after the program name in a process command line, as WinMain
+// receives it: the name (quoted or not) and the blanks after it are
+// skipped; the rest is kept exactly, quotes and trailing blanks included.
+std::string CommandLineTail(std::string_view command_line);
+
+// The first seven characters of the running filer's title.
+inline constexpr std::string_view kTitlePrefix = " Qd - [";
+inline constexpr int kPathNotifyCommand = 32835;
+
+class StartupPort {
+ public:
+  using Window = uintptr_t;  // 0 is no window
+
+  virtual ~StartupPort() = default;
+  virtual bool InitialiseOle() = 0;
+  virtual void ShowInitialisationError() = 0;  // "初期化エラー", OK only
+  virtual void LoadRichEdit() = 0;
+  virtual std::string ModulePath() = 0;
+  virtual std::string CommandLine() = 0;
+  // Binds the profile file of the process and returns its store.
+  virtual SettingsFile& BindSettings(const std::string& path) = 0;
+  // Creates (or opens) the named mutex and keeps it; true when it existed.
+  virtual bool CreateInstanceMutex(const std::string& name) = 0;
+  virtual void CloseInstanceMutex() = 0;
+  // Top-level windows from the top of the Z order downwards.
+  virtual Window FirstTopLevelWindow() = 0;
+  virtual Window NextTopLevelWindow(Window w) = 0;
+  virtual std::string WindowTitle(Window w) = 0;  // at most 259 characters
+  virtual bool IsMinimised(Window w) = 0;
+  virtual void Restore(Window w) = 0;
+  virtual void ForegroundLastActivePopup(Window w) = 0;
+  virtual void PostCommand(Window w, int id) = 0;
+  // Runs the main window modally until it closes.
+  virtual void RunFilerWindow(SettingsFile& settings, const std::string& settings_path,
+                              const std::string& pending_path) = 0;
+};
+
+enum class StartupOutcome { InitialisationFailed, HandedOver, NoFilerFound, RanFiler };
+
+StartupOutcome RunFiler(StartupPort& port);
+
+}  // namespace qd

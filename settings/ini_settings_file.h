@@ -1,0 +1,30 @@
+// Portable Qd.ini with the reading rules of the Windows profile API, for the
+// native build and its tests. Nothing is cached: each call reads the file,
+// each write replaces it whole before returning.
+#pragma once
+
+#include <string>
+
+#include "settings/settings_file.h"
+
+namespace qd {
+
+class IniSettingsFile : public SettingsFile {
+ public:
+  explicit IniSettingsFile(std::string path) : path_(std::move(path)) {}
+
+  int32_t ReadInt(std::string_view section, std::string_view key, int32_t def) override;
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view def) override;
+  void WriteInt(std::string_view section, std::string_view key, int32_t value) override;
+  void WriteString(std::string_view section, std::string_view key,
+                   std::string_view value) override;
+  void DeleteSection(std::string_view section) override;
+
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
+
+}  // namespace qd

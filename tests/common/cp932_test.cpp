@@ -1,0 +1,95 @@
+#include "common/cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace qd::cp932 {
+namespace {
+
+std::string Hex(std::string_view s) {
+  static const char* digits = "0123456789abcdef";
+  std::string out;
+  for (unsigned char c : s) {
+    if (!out.empty()) out += ' ';
+    out += digits[c >> 4];
+    out += digits[c & 15];
+  }
+  return out;
+}
+
+// The build turns UTF-8 literals into CP932; everything else rests on it.
+TEST(Cp932Literals, AreCompiledToShiftJisBytes) {
+  EXPECT_EQ(Hex("表示"), "95 5c 8e a6");
+  EXPECT_EQ(Hex("ソフト"), "83 5c 83 74 83 67");
+  EXPECT_EQ(Hex("能力"), "94 5c 97 cd");
+  EXPECT_EQ(Hex("（;￢_￢）"), "81 69 3b 81 ca 5f 81 ca 81 6a");
+  EXPECT_EQ(Hex("ｱｲｳ"), "b1 b2 b3");
+}
+
+TEST(Cp932Bytes, LeadBytesAreTheTwoShiftJisBands) {
+  for (int c = 0; c < 256; ++c) {
+    const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    EXPECT_EQ(IsLeadByte(static_cast<unsigned char>(c)), lead) << c;
+  }
+}
+
+struct FindCase {
+  std::string text;
+  char ch;
+  std::size_t first;
+  std::size_t last;
+};
+
+TEST(Cp932Bytes, SearchesNeverMatchATrailByte) {
+  const auto npos = std::string::npos;
+  const FindCase cases[] = {
+      {"表示", '\\', npos, npos},
+      {"C:\\表示\\ソフト.txt", '\\', 2, 7},
+      {"C:\\十申", '\\', 2, 2},
+      {"予定表.xls", '\\', npos, npos},
+      {"予定表.xls", '.', 6, 6},
+      {"ア．ｔｘｔ", '.', npos, npos},
+      {"a.b.c.txt", '.', 1, 5},
+      {"ポスト.txt|竹掛け.txt|", '|', 10, 21},
+      {"x", '\\', npos, npos},
+      {"", '\\', npos, npos},
+      // A lone lead byte at the end is a character of its own.
+      {std::string("a\\\x95"), '\\', 1, 1},
+  };
+  for (const FindCase& c : cases) {
+    EXPECT_EQ(FindChar(c.text, c.ch), c.first) << Hex(c.text);
+    EXPECT_EQ(FindLastChar(c.text, c.ch), c.last) << Hex(c.text);
+  }
+  EXPECT_EQ(FindChar("a|b|c", '|', 2), 3u);
+}
+
+TEST(Cp932Bytes, EndsWithBackslashIgnoresTrailBytes) {
+  EXPECT_FALSE(EndsWithBackslash("十申"));
+  EXPECT_FALSE(EndsWithBackslash("C:\\表"));
+  EXPECT_TRUE(EndsWithBackslash("C:\\表\\"));
+  EXPECT_TRUE(EndsWithBackslash("C:\\"));
+  EXPECT_FALSE(EndsWithBackslash(""));
+}
+
+TEST(Cp932Bytes, CaseFoldingTouchesSingleByteLettersOnly) {
+  EXPECT_EQ(ToLower("ホテル.TXT"), "ホテル.txt");
+  EXPECT_EQ(ToUpper("Ｂ溝.txt"), "Ｂ溝.TXT");
+  EXPECT_EQ(ToLower("漢字abc.TXT"), "漢字abc.txt");
+  EXPECT_EQ(ToUpper("ｱｲｳ.txt"), "ｱｲｳ.TXT");
+}
+
+TEST(Cp932Bytes, CompareNoCase) {
+  EXPECT_TRUE(EqualNoCase("ホテル.TXT", "ホテル.txt"));
+  EXPECT_TRUE(EqualNoCase("C:\\表示", "c:\\表示"));
+  // ホ is 83 7a and セ 83 5a: folding the trail byte would make them equal.
+  EXPECT_FALSE(EqualNoCase("ホテル", "セテル"));
+  // Ｂ is 82 61; 82 41 differs from it only in a folded trail byte.
+  EXPECT_FALSE(EqualNoCase("Ｂ溝", "\x82\x41溝"));
+  EXPECT_EQ(ToUpper("ホテル"), "ホテル");
+  EXPECT_LT(CompareNoCase("abc", "ABD"), 0);
+  EXPECT_GT(CompareNoCase("abcd", "ABC"), 0);
+  EXPECT_LT(CompareNoCase("a", "表"), 0);
+  EXPECT_EQ(CompareNoCase("", ""), 0);
+}
+
+}  // namespace
+}  // namespace qd::cp932
