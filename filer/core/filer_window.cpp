@@ -20,6 +20,7 @@ FilerWindow::FilerWindow(SettingsFile& settings, FramePort& frame, Panes panes,
 
 void FilerWindow::Initialise() {
   ReadAndApplyPreferences();
+  initialised_ = true;  // the panes exist and the font size is known: layout may run
   view_mode_ = ViewMode::Normal;
   list_kind_ = 0;
   sort_column_ = 0;
@@ -32,7 +33,8 @@ void FilerWindow::Initialise() {
     one_row->InsertRow(0, "");
   }
   CreatePaneColumns(ColumnWidths{});
-  initialised_ = true;
+  const WindowRect r;
+  frame_.SetWindowRect(r.left, r.top, r.right, r.bottom);
   ShowMessage(kVersionText, false);
 }
 

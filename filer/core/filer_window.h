@@ -22,6 +22,11 @@ struct ColumnWidths {
   int name = 125, ext = 60, size = 60, date = 135, attr = 50;
 };
 
+// The window rectangle used when none was saved.
+struct WindowRect {
+  int left = 268, top = 50, right = 727, bottom = 650;
+};
+
 inline constexpr std::string_view kVersionText = "Quenda v0.53";
 inline constexpr std::string_view kExitQuestion = "Qd を終了します。";
 

@@ -46,6 +46,8 @@ class FramePort {
  public:
   virtual ~FramePort() = default;
   virtual void MovePane(Pane pane, const PaneRect& rect) = 0;
+  // Moves the window (screen coordinates) and repaints it.
+  virtual void SetWindowRect(int left, int top, int right, int bottom) = 0;
   // One point font for the four panes, `tenths` of a point high.
   virtual void SetPaneFont(std::string_view face, int tenths) = 0;
   // Loads the menu bar afresh and attaches it, or detaches it.

@@ -38,4 +38,12 @@ constexpr int FontTenths(int font_size) {
   return t > 0x7FFFFFFF ? 0x7FFFFFFF : t < -0x7FFFFFFF ? -0x7FFFFFFF : static_cast<int>(t);
 }
 
+// Height of that font for a screen of `dpi` pixels per inch: the point size
+// turned into pixels, negative to ask for the character height.
+constexpr int PointFontHeight(int tenths, int dpi) {
+  long long px = static_cast<long long>(dpi) * tenths / 720;
+  if (px < 0) px = -px;
+  return px > 0x7FFFFFFF ? -0x7FFFFFFF : -static_cast<int>(px);
+}
+
 }  // namespace qd

@@ -58,6 +58,7 @@ class FakeList : public ListPort {
 class FakeFrame : public FramePort {
  public:
   void MovePane(Pane pane, const PaneRect& rect) override { panes[pane] = rect; }
+  void SetWindowRect(int l, int t, int r, int b) override { window = {l, t, r - l, b - t}; }
   void SetPaneFont(std::string_view f, int t) override {
     face = std::string(f);
     tenths = t;
@@ -70,6 +71,7 @@ class FakeFrame : public FramePort {
   void Close() override { ++closes; }
 
   std::map<Pane, PaneRect> panes;
+  PaneRect window{0, 0, 0, 0};
   std::string face;
   int tenths = -1;
   std::vector<bool> menu_calls;

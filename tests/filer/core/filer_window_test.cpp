@@ -47,6 +47,7 @@ TEST_F(FilerWindowTest, WithoutSettingsUsesTheDefaults) {
   EXPECT_EQ(search.back, 0u);
   EXPECT_EQ(frame.face, "Terminal");
   EXPECT_EQ(frame.tenths, 100);
+  EXPECT_EQ(frame.window, (PaneRect{268, 50, 727 - 268, 650 - 50}));
   EXPECT_TRUE(w.menu_shown());
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
   EXPECT_EQ(message.CellText(0, 0), "Quenda v0.53");
@@ -103,6 +104,16 @@ TEST_F(FilerWindowTest, PanesGetTheirColumnsAndOneRow) {
   EXPECT_EQ(message.rows.size(), 1u);
   EXPECT_EQ(search.rows.size(), 1u);
   EXPECT_TRUE(message.full_row && search.full_row);
+}
+
+TEST(PointFont, HeightFollowsTheScreenResolution) {
+  EXPECT_EQ(PointFontHeight(FontTenths(10), 96), -13);
+  EXPECT_EQ(PointFontHeight(FontTenths(12), 96), -16);
+  EXPECT_EQ(PointFontHeight(FontTenths(10), 120), -16);
+  EXPECT_EQ(PointFontHeight(FontTenths(0), 96), 0);
+  EXPECT_EQ(PointFontHeight(FontTenths(-10), 96), -13);
+  EXPECT_EQ(FontTenths(2147483647), 2147483647);
+  EXPECT_LT(PointFontHeight(FontTenths(2147483647), 96), 0);
 }
 
 TEST_F(FilerWindowTest, MessagesAndSearchLineFields) {
