@@ -31,3 +31,27 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 target_compile_options(gtest PRIVATE -fexec-charset=UTF-8 -Wno-error)
 target_compile_options(gtest_main PRIVATE -Wno-error)
 include(GoogleTest)
+
+# In-process suites: the adapters and the real main window under Wine.
+add_executable(qd_win32_tests
+  tests/win32/main_win32.cpp
+  tests/win32/test_support_win32.cpp
+  tests/win32/profile_settings_test_win32.cpp
+  tests/win32/filer_dialog_test_win32.cpp
+  ${QD_RESOURCES}
+)
+target_link_libraries(qd_win32_tests PRIVATE qd_win32 gtest)
+target_link_options(qd_win32_tests PRIVATE ${QD_STATIC_LINK})
+gtest_discover_tests(qd_win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+
+# End-to-end scenarios that start dist/Qd.exe.
+add_executable(qd_e2e_tests
+  tests/e2e/qd_e2e_test_win32.cpp
+  tests/e2e/driver_win32.cpp
+  tests/win32/test_support_win32.cpp
+)
+target_link_libraries(qd_e2e_tests PRIVATE qd_win32 gtest gtest_main)
+target_link_options(qd_e2e_tests PRIVATE ${QD_STATIC_LINK})
+target_compile_definitions(qd_e2e_tests PRIVATE QD_EXE_UNIX_PATH="$<TARGET_FILE:Qd>")
+add_dependencies(qd_e2e_tests Qd)
+gtest_discover_tests(qd_e2e_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

@@ -33,8 +33,6 @@ std::string ToUpper(std::string_view text);
 // Case-insensitive comparison that folds only single-byte letters;
 // negative, zero or positive like strcmp.
 int CompareNoCase(std::string_view a, std::string_view b);
-inline bool EqualNoCase(std::string_view a, std::string_view b) {
-  return CompareNoCase(a, b) == 0;
-}
+inline bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
 
 }  // namespace qd::cp932

@@ -76,7 +76,7 @@ qd_session_start() {
   qd_display || return 1
   # A running session makes each start cost well under 0.1 s; its helpers
   # must not inherit a pipe, so their output goes to a file.
-  wineserver -p
+  wineserver -p 2>/dev/null || true  # already running: reuse it
   wine wineboot </dev/null >"$QD_WINE_DIR/session.log" 2>&1
 }
 

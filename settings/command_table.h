@@ -78,9 +78,9 @@ enum CommandId : int {
 constexpr int kGroupHeader = -1;
 
 struct CommandRow {
-  int value;             // command identifier (filer) or value (viewer); -1 for a header
-  std::string_view name; // the text QdKey shows (CP932)
-  int option_kind;       // 0 none, 1 option, 2 option and option 2
+  int value;              // command identifier (filer) or value (viewer); -1 for a header
+  std::string_view name;  // the text QdKey shows (CP932)
+  int option_kind;        // 0 none, 1 option, 2 option and option 2
 };
 
 struct CommandTable {

@@ -124,8 +124,8 @@ std::optional<std::string> Lookup(const std::string& path, std::string_view sect
 }  // namespace
 
 int32_t IniSettingsFile::ReadInt(std::string_view section, std::string_view key, int32_t def) {
-  auto value = Lookup(path_, section, key);
-  return value ? ParseSettingsInt(*value, def) : def;
+  // Through the string read, quote rule included, as on Win32.
+  return ParseSettingsInt(ReadString(section, key, ""), def);
 }
 
 std::string IniSettingsFile::ReadString(std::string_view section, std::string_view key,

@@ -17,8 +17,7 @@ class IniSettingsFile : public SettingsFile {
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) override;
   void WriteInt(std::string_view section, std::string_view key, int32_t value) override;
-  void WriteString(std::string_view section, std::string_view key,
-                   std::string_view value) override;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
   void DeleteSection(std::string_view section) override;
 
   const std::string& path() const { return path_; }

@@ -10,13 +10,13 @@ namespace {
 
 // The profile API returns size - 1 (or size - 2) when the buffer was too
 // small; grow until the whole value fits.
-std::string GetString(const std::string& path, const std::string& section,
-                      const std::string& key, const std::string& def) {
+std::string GetString(const std::string& path, const std::string& section, const std::string& key,
+                      const std::string& def) {
   std::vector<char> buffer(512);
   for (;;) {
-    const DWORD n = GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(),
-                                             buffer.data(), static_cast<DWORD>(buffer.size()),
-                                             path.c_str());
+    const DWORD n =
+        GetPrivateProfileStringA(section.c_str(), key.c_str(), def.c_str(), buffer.data(),
+                                 static_cast<DWORD>(buffer.size()), path.c_str());
     if (n + 2 < buffer.size() || buffer.size() >= (64u << 20)) {
       return std::string(buffer.data(), n);
     }
@@ -26,8 +26,7 @@ std::string GetString(const std::string& path, const std::string& section,
 
 }  // namespace
 
-int32_t ProfileSettingsFile::ReadInt(std::string_view section, std::string_view key,
-                                     int32_t def) {
+int32_t ProfileSettingsFile::ReadInt(std::string_view section, std::string_view key, int32_t def) {
   // Read as text and parse here, so that every program and the portable
   // store agree on what a hand-edited value gives.
   const std::string text = GetString(path_, std::string(section), std::string(key), "");
@@ -39,8 +38,7 @@ std::string ProfileSettingsFile::ReadString(std::string_view section, std::strin
   return GetString(path_, std::string(section), std::string(key), std::string(def));
 }
 
-void ProfileSettingsFile::WriteInt(std::string_view section, std::string_view key,
-                                   int32_t value) {
+void ProfileSettingsFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
   WriteString(section, key, std::to_string(value));
 }
 

@@ -1,10 +1,15 @@
 #include "filer/core/filer_app.h"
 
+#include "common/cp932.h"
 
 namespace qd {
 
 std::string InstanceMutexName(std::string_view settings_path) {
-  return std::string("（;￢_￢）") + std::string(settings_path);
+  std::string path(settings_path);
+  for (std::size_t i = 0; i < path.size(); i += cp932::CharLength(path, i)) {
+    if (path[i] == '\\') path[i] = '/';
+  }
+  return std::string("（;￢_￢）") + path;
 }
 
 std::string CommandLineTail(std::string_view cl) {

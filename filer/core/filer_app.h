@@ -11,7 +11,10 @@
 namespace qd {
 
 // "（;￢_￢）" followed by the settings path: copies in different folders
-// never see each other.
+// never see each other. The kernel takes a backslash in an object name for a
+// namespace separator and refuses the name, which would leave every start
+// without the mutex; so the path's backslashes (not 0x5C trail bytes) are
+// written as "/".
 std::string InstanceMutexName(std::string_view settings_path);
 
 // The text after the program name in a process command line, as WinMain

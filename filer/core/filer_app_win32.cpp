@@ -21,9 +21,7 @@ bool Win32Startup::InitialiseOle() {
   return ole_;
 }
 
-void Win32Startup::ShowInitialisationError() {
-  MessageBoxA(nullptr, "初期化エラー", "Qd", MB_OK);
-}
+void Win32Startup::ShowInitialisationError() { MessageBoxA(nullptr, "初期化エラー", "Qd", MB_OK); }
 
 void Win32Startup::LoadRichEdit() { rich_edit_.reset(LoadLibraryA("riched20.dll")); }
 

@@ -49,7 +49,9 @@ FilerDialog::~FilerDialog() {
 }
 
 bool FilerDialog::Create() {
-  INITCOMMONCONTROLSEX icc{sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX icc{};
+  icc.dwSize = sizeof icc;
+  icc.dwICC = ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES;
   InitCommonControlsEx(&icc);
   HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FILER), nullptr,
                                  DialogProc, reinterpret_cast<LPARAM>(this));

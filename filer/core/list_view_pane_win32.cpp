@@ -11,7 +11,7 @@ void ListViewPane::InsertColumn(int index, std::string_view header, Align align,
   std::string text(header);
   LVCOLUMNA col{};
   col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-  col.fmt = align == Align::Right ? LVCFMT_RIGHT
+  col.fmt = align == Align::Right    ? LVCFMT_RIGHT
             : align == Align::Centre ? LVCFMT_CENTER
                                      : LVCFMT_LEFT;
   col.cx = width;
@@ -22,9 +22,7 @@ void ListViewPane::InsertColumn(int index, std::string_view header, Align align,
 
 void ListViewPane::DeleteColumn(int index) { ListView_DeleteColumn(list_, index); }
 
-int ListViewPane::ColumnCount() const {
-  return Header_GetItemCount(ListView_GetHeader(list_));
-}
+int ListViewPane::ColumnCount() const { return Header_GetItemCount(ListView_GetHeader(list_)); }
 
 int ListViewPane::ColumnWidth(int index) const { return ListView_GetColumnWidth(list_, index); }
 

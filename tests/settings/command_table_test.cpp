@@ -30,9 +30,14 @@ TEST(FilerCommandTable, OptionKindsAndLookup) {
   const struct {
     int id;
     int kind;
-  } kinds[] = {{CmdGoTo, 1},         {CmdGoToTemporary, 1}, {CmdSendFromFolder, 1},
-               {CmdLaunchFromFolder, 1}, {CmdSendWithProgram, 1}, {CmdLaunchProgram, 2},
-               {CmdCopy, 0},         {CmdExit, 0}};
+  } kinds[] = {{CmdGoTo, 1},
+               {CmdGoToTemporary, 1},
+               {CmdSendFromFolder, 1},
+               {CmdLaunchFromFolder, 1},
+               {CmdSendWithProgram, 1},
+               {CmdLaunchProgram, 2},
+               {CmdCopy, 0},
+               {CmdExit, 0}};
   for (auto k : kinds) {
     const CommandRow* row = FilerCommandTable().Find(k.id);
     ASSERT_NE(row, nullptr) << k.id;

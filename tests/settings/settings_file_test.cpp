@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "settings/ini_settings_file.h"
+#include "tests/settings/hand_edited_cases.h"
 #include "tests/fakes/temp_dir.h"
 
 namespace qd {
@@ -26,15 +27,15 @@ TEST(ParseSettingsInt, ReadsSignedDecimalAndFallsBackToTheDefault) {
       {"12px", 12},
       {"2147483647", INT_MAX},
       {"-2147483648", INT_MIN},
-      {"4294967295", -1},          // unsigned readers see 4294967295
-      {"4294967296", 77},          // beyond 32 bits
+      {"4294967295", -1},  // unsigned readers see 4294967295
+      {"4294967296", 77},  // beyond 32 bits
       {"-2147483649", 77},
       {"99999999999999999999999", 77},
       {"", 77},
       {"abc", 77},
       {"-", 77},
       {" ", 77},
-      {"0x10", 0},                 // decimal only: the digits stop at x
+      {"0x10", 0},  // decimal only: the digits stop at x
   };
   for (const Case& c : cases) EXPECT_EQ(ParseSettingsInt(c.text, 77), c.expected) << c.text;
 }
@@ -75,8 +76,7 @@ TEST_F(IniFileTest, NamesMatchWithoutCaseAndValuesAreReplacedInPlace) {
   ini.WriteInt("Tab", "DIR0", 3);
   ini.WriteInt("conf-main", "NEWTAB", 0);
   ini.WriteInt("CONF-MAIN", "Esc", 1);
-  EXPECT_EQ(TempDir::Read(path),
-            "[Conf-Main]\r\nNEWTAB=0\r\nEsc=1\r\n\r\n[Tab]\r\nDIR0=3\r\n");
+  EXPECT_EQ(TempDir::Read(path), "[Conf-Main]\r\nNEWTAB=0\r\nEsc=1\r\n\r\n[Tab]\r\nDIR0=3\r\n");
   EXPECT_EQ(ini.ReadInt("conf-MAIN", "newtab", 9), 0);
 }
 
@@ -93,9 +93,9 @@ TEST_F(IniFileTest, DeleteSectionRemovesItsEntriesOnly) {
 }
 
 TEST_F(IniFileTest, StringsRoundTripHardNames) {
-  const char* names[] = {"ソフト.txt", "表示", "予定表.xls", "十申", "ポスト.txt",
-                         "ホテル.TXT", "Ｂ溝.txt", "ｱｲｳ.txt", "x%d.txt", "50%.dat",
-                         "space name.txt", "a=b"};
+  const char* names[] = {"ソフト.txt", "表示",       "予定表.xls",     "十申",
+                         "ポスト.txt", "ホテル.TXT", "Ｂ溝.txt",       "ｱｲｳ.txt",
+                         "x%d.txt",    "50%.dat",    "space name.txt", "a=b"};
   for (int i = 0; i < static_cast<int>(std::size(names)); ++i) {
     ini.WriteString("History", "path" + std::to_string(i), names[i]);
   }
@@ -106,31 +106,7 @@ TEST_F(IniFileTest, StringsRoundTripHardNames) {
 
 // Hand-edited files: each reads as a definite value and nothing breaks.
 TEST_F(IniFileTest, HandEditedFilesReadAsDefiniteValues) {
-  struct Case {
-    const char* what;
-    std::string content;
-    std::string key;
-    int32_t int_value;      // ReadInt with default 7
-    std::string str_value;  // ReadString with default "def"
-  } cases[] = {
-      {"not a number", "[S]\r\nK=abc\r\n", "K", 7, "abc"},
-      {"empty value", "[S]\r\nK=\r\n", "K", 7, ""},
-      {"beyond 32 bits", "[S]\r\nK=12345678901\r\n", "K", 7, "12345678901"},
-      {"blanks around", "[S]\r\n  K  =  5  \r\n", "K", 5, "5"},
-      {"line without =", "[S]\r\nK\r\nJ=1\r\n", "K", 7, "def"},
-      {"header without ]", "[S]\r\nJ=1\r\n[T\r\nK=2\r\n", "K", 2, "2"},
-      {"header without ] hides nothing", "[T\r\nK=2\r\n", "K", 7, "def"},
-      {"UTF-8 BOM", "\xEF\xBB\xBF[S]\r\nK=3\r\n", "K", 3, "3"},
-      {"LF line ends", "[S]\nJ=1\nK=4\n", "K", 4, "4"},
-      {"CR line ends", "[S]\rJ=1\rK=4\r", "K", 4, "4"},
-      {"no final line end", "[S]\r\nK=8", "K", 8, "8"},
-      {"quoted value", "[S]\r\nK=\"9\"\r\n", "K", 7, "9"},
-      {"first of two entries", "[S]\r\nK=1\r\nK=2\r\n", "K", 1, "1"},
-      {"first of two sections", "[S]\r\nK=1\r\n[S]\r\nK=2\r\n", "K", 1, "1"},
-      {"text after ]", "[S] comment\r\nK=6\r\n", "K", 6, "6"},
-      {"binary junk", std::string("[S]\r\n") + std::string("\0\x01\xff=", 4) + "\r\nK=5\r\n", "K", 5, "5"},
-  };
-  for (const Case& c : cases) {
+  for (const test::HandEditedCase& c : test::HandEditedCases()) {
     TempDir::Write(path, c.content);
     EXPECT_EQ(ini.ReadInt("S", c.key, 7), c.int_value) << c.what;
     EXPECT_EQ(ini.ReadString("S", c.key, "def"), c.str_value) << c.what;

@@ -45,8 +45,7 @@ class FakeStartup : public StartupPort {
   void PostCommand(Window w, int id) override {
     log.push_back("post " + std::to_string(w) + " " + std::to_string(id));
   }
-  void RunFilerWindow(SettingsFile&, const std::string& path,
-                      const std::string& pending) override {
+  void RunFilerWindow(SettingsFile&, const std::string& path, const std::string& pending) override {
     log.push_back("run " + path + " [" + pending + "]");
   }
 
@@ -64,7 +63,7 @@ class StartupTest : public ::testing::Test {
  protected:
   test::TempDir dir;
   FakeStartup port{dir.File("Qd.ini")};
-  const std::string mutex = "mutex （;￢_￢）D:\\Tools\\Qd\\Qd.ini";
+  const std::string mutex = "mutex （;￢_￢）D:/Tools/Qd/Qd.ini";
 };
 
 TEST_F(StartupTest, OleFailureShowsTheErrorAndEnds) {
@@ -76,9 +75,9 @@ TEST_F(StartupTest, OleFailureShowsTheErrorAndEnds) {
 TEST_F(StartupTest, FirstInstanceRunsTheWindowAndHoldsTheMutexUntilItCloses) {
   port.settings.WriteInt("Conf-Main", "NewProc", 1);
   EXPECT_EQ(RunFiler(port), StartupOutcome::RanFiler);
-  EXPECT_EQ(port.log, (std::vector<std::string>{
-                          "ole", "richedit", "bind D:\\Tools\\Qd\\Qd.ini", mutex,
-                          "run D:\\Tools\\Qd\\Qd.ini [C:\\表示]", "close-mutex"}));
+  EXPECT_EQ(port.log,
+            (std::vector<std::string>{"ole", "richedit", "bind D:\\Tools\\Qd\\Qd.ini", mutex,
+                                      "run D:\\Tools\\Qd\\Qd.ini [C:\\表示]", "close-mutex"}));
 }
 
 TEST_F(StartupTest, SecondInstanceWithoutNewProcRunsAsWell) {
@@ -95,9 +94,9 @@ TEST_F(StartupTest, HandOverGoesToTheFirstWindowFromTheTopWithTheTitlePrefix) {
   port.titles = {"Qd", " qd - [C:\\]", "Qd - [C:\\]", " Qd - [", " Qd - [D:\\*.*]", " Qd - [E:\\]"};
   port.minimised = {4};
   EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
-  EXPECT_EQ(port.log, (std::vector<std::string>{"ole", "richedit", "bind D:\\Tools\\Qd\\Qd.ini",
-                                                mutex, "close-mutex", "restore 4",
-                                                "foreground 4", "post 4 32835"}));
+  EXPECT_EQ(port.log,
+            (std::vector<std::string>{"ole", "richedit", "bind D:\\Tools\\Qd\\Qd.ini", mutex,
+                                      "close-mutex", "restore 4", "foreground 4", "post 4 32835"}));
   EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", ""), "C:\\表示");
 }
 
@@ -139,9 +138,13 @@ TEST(CommandLineTail, IsTheTextAfterTheProgramNameUnchanged) {
   for (const Case& c : cases) EXPECT_EQ(CommandLineTail(c.command_line), c.tail) << c.command_line;
 }
 
-TEST(InstanceMutexName, IsTheFaceFollowedByTheSettingsPath) {
-  EXPECT_EQ(InstanceMutexName("D:\\Tools\\Qd\\Qd.ini"), "（;￢_￢）D:\\Tools\\Qd\\Qd.ini");
-  EXPECT_EQ(InstanceMutexName("C:\\表\\Qd.ini").substr(0, 10), "\x81\x69;\x81\xca_\x81\xca\x81\x6a");
+TEST(InstanceMutexName, IsTheFaceFollowedByTheSettingsPathWithoutBackslashes) {
+  EXPECT_EQ(InstanceMutexName("D:\\Tools\\Qd\\Qd.ini"), "（;￢_￢）D:/Tools/Qd/Qd.ini");
+  EXPECT_EQ(InstanceMutexName("C:\\表\\Qd.ini").substr(0, 10),
+            "\x81\x69;\x81\xca_\x81\xca\x81\x6a");
+  // Trail bytes 0x5C stay: the names keep their characters.
+  EXPECT_EQ(InstanceMutexName("C:\\表\\十申\\Qd.ini"), "（;￢_￢）C:/表/十申/Qd.ini");
+  EXPECT_NE(InstanceMutexName("C:\\a\\Qd.ini"), InstanceMutexName("C:\\b\\Qd.ini"));
 }
 
 }  // namespace

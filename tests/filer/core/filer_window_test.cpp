@@ -16,9 +16,8 @@ using test::FakeList;
 class FilerWindowTest : public ::testing::Test {
  protected:
   FilerWindow& Make() {
-    window_ = std::make_unique<FilerWindow>(settings, frame,
-                                            FilerWindow::Panes{list, message, search},
-                                            "C:\\Qd", "");
+    window_ = std::make_unique<FilerWindow>(
+        settings, frame, FilerWindow::Panes{list, message, search}, "C:\\Qd", "");
     window_->Initialise();
     return *window_;
   }

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Takes a picture of Qd's main window from a real run under Wine, inside a
+# Wine virtual desktop on a private Xvfb so that the window has its frame.
+# Usage: scripts/screenshot.sh [out.png]   (default docs/screenshot.png)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=${1:-docs/screenshot.png}
+mkdir -p "$(dirname "$out")"
+
+. scripts/wine-env.sh
+# A fresh session, so that no Wine process of an earlier one holds another display.
+qd_session_stop
+unset DISPLAY
+qd_session_start
+trap qd_session_stop EXIT
+
+shot_dir="$QD_WINE_DIR/screenshot"
+rm -rf "$shot_dir"
+mkdir -p "$shot_dir"
+cp dist/Qd.exe "$shot_dir/"
+wine explorer /desktop=Qd,1024x768 "$(winepath -w "$shot_dir/Qd.exe")" \
+  </dev/null >"$QD_WINE_DIR/screenshot.log" 2>&1 &
+for _ in $(seq 1 100); do
+  xwininfo -root -tree 2>/dev/null | grep -q '"Qd"' && break
+  sleep 0.1
+done
+sleep 2
+# The window stands at its default place, 268,50 to 727,650.
+import -window root -crop 459x600+268+50 +repage "$out"
+echo "screenshot saved to $out"

@@ -1,0 +1,283 @@
+// The real main window under Wine: panes, colours, font, menus.
+#include "filer/core/filer_dialog_win32.h"
+
+#include <gtest/gtest.h>
+#include <commctrl.h>
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "filer/core/layout.h"
+#include "resources/resource.h"
+#include "settings/command_table.h"
+#include "settings/profile_settings_file_win32.h"
+#include "tests/win32/test_support_win32.h"
+
+namespace qd {
+namespace {
+
+std::string MenuText(HMENU menu, UINT pos) {
+  char text[256] = {};
+  GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
+  return text;
+}
+
+std::string WindowText(HWND w) {
+  char text[512] = {};
+  GetWindowTextA(w, text, sizeof text);
+  return text;
+}
+
+RECT RectInParent(HWND child) {
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+class FilerDialogTest : public ::testing::Test {
+ protected:
+  FilerDialog& Open() {
+    dialog = std::make_unique<FilerDialog>(settings, dir.path(), "");
+    EXPECT_TRUE(dialog->Create());
+    ShowWindow(dialog->hwnd(), SW_SHOW);
+    test::PumpMessages(20);
+    return *dialog;
+  }
+  HWND Pane(int id) const { return GetDlgItem(dialog->hwnd(), id); }
+
+  test::Win32TempDir dir;
+  ProfileSettingsFile settings{dir.File("Qd.ini")};
+  std::unique_ptr<FilerDialog> dialog;
+};
+
+TEST_F(FilerDialogTest, PanesLieWhereTheLayoutSaysAtEverySize) {
+  for (int font_size : {10, 0, 16, 101}) {
+    settings.WriteInt("Conf-Display", "FontSize", font_size);
+    FilerDialog& d = Open();
+    for (SIZE size : {SIZE{459, 600}, SIZE{800, 600}, SIZE{320, 240}, SIZE{1000, 700}}) {
+      SetWindowPos(d.hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOMOVE);
+      test::PumpMessages(5);
+      RECT client;
+      GetClientRect(d.hwnd(), &client);
+      const PaneLayout l = ComputeLayout(client.right, client.bottom, font_size);
+      SCOPED_TRACE(testing::Message()
+                   << "font " << font_size << ", client " << client.right << "x" << client.bottom);
+      const std::pair<int, PaneRect> panes[] = {{IDC_TAB_STRIP, l.tab_strip},
+                                                {IDC_FILE_LIST, l.file_list},
+                                                {IDC_SEARCH_LINE, l.search_line},
+                                                {IDC_MESSAGE_AREA, l.message_area}};
+      for (const auto& [id, want] : panes) {
+        const RECT r = RectInParent(Pane(id));
+        EXPECT_EQ((PaneRect{r.left, r.top, r.right - r.left, r.bottom - r.top}), want)
+            << "pane " << id;
+      }
+    }
+    dialog.reset();
+  }
+}
+
+TEST_F(FilerDialogTest, ColoursAndFontReachThePanes) {
+  settings.WriteInt("Conf-Display", "ListText", 0x00112233);
+  settings.WriteInt("Conf-Display", "ListBack", 0x00445566);
+  settings.WriteString("Conf-Display", "FontName", "ＭＳ ゴシック");
+  settings.WriteInt("Conf-Display", "FontSize", 12);
+  Open();
+  HWND list = Pane(IDC_FILE_LIST);
+  EXPECT_EQ(ListView_GetBkColor(list), 0x445566u);
+  EXPECT_EQ(ListView_GetTextBkColor(list), 0x445566u);
+  EXPECT_EQ(ListView_GetTextColor(list), 0x112233u);
+  for (int id : {IDC_MESSAGE_AREA, IDC_SEARCH_LINE}) {
+    // The default text colour -1 draws as white on black.
+    EXPECT_EQ(ListView_GetTextColor(Pane(id)), 0xFFFFFFu) << id;
+    EXPECT_EQ(ListView_GetBkColor(Pane(id)), 0u) << id;
+    EXPECT_EQ(ListView_GetTextBkColor(Pane(id)), 0u) << id;
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  HFONT font = reinterpret_cast<HFONT>(SendMessageA(list, WM_GETFONT, 0, 0));
+  ASSERT_NE(font, nullptr);
+  LOGFONTA lf{};
+  GetObjectA(font, sizeof lf, &lf);
+  EXPECT_STREQ(lf.lfFaceName, "ＭＳ ゴシック");
+  EXPECT_EQ(lf.lfHeight, PointFontHeight(120, dpi));
+  for (int id : {IDC_MESSAGE_AREA, IDC_SEARCH_LINE, IDC_TAB_STRIP}) {
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(Pane(id), WM_GETFONT, 0, 0)), font) << id;
+  }
+}
+
+TEST_F(FilerDialogTest, PanesHaveTheirStylesFieldsAndStartText) {
+  FilerDialog& d = Open();
+  HWND list = Pane(IDC_FILE_LIST);
+  const LONG style = GetWindowLongA(list, GWL_STYLE);
+  EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+  EXPECT_TRUE(style & LVS_SHOWSELALWAYS);
+  EXPECT_FALSE(style & LVS_SINGLESEL);
+  const DWORD ex = ListView_GetExtendedListViewStyle(list);
+  EXPECT_TRUE(ex & LVS_EX_FULLROWSELECT);
+  EXPECT_TRUE(ex & LVS_EX_LABELTIP);
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(list)), 5);
+  EXPECT_EQ(ListView_GetColumnWidth(list, 3), 135);
+  for (int id : {IDC_MESSAGE_AREA, IDC_SEARCH_LINE}) {
+    const LONG s = GetWindowLongA(Pane(id), GWL_STYLE);
+    EXPECT_TRUE(s & LVS_NOCOLUMNHEADER) << id;
+    EXPECT_TRUE(ListView_GetExtendedListViewStyle(Pane(id)) & LVS_EX_FULLROWSELECT) << id;
+    EXPECT_EQ(ListView_GetItemCount(Pane(id)), 1) << id;
+  }
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(Pane(IDC_SEARCH_LINE))), 4);
+  EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(Pane(IDC_MESSAGE_AREA))), 2);
+  char text[64] = {};
+  ListView_GetItemText(Pane(IDC_MESSAGE_AREA), 0, 0, text, sizeof text);
+  EXPECT_STREQ(text, "Quenda v0.53");
+  // Hidden store and buttons; drops arrive at the window only.
+  for (int id : {IDC_HISTORY_STORE, IDOK, IDCANCEL}) {
+    ASSERT_NE(Pane(id), nullptr) << id;
+    EXPECT_FALSE(IsWindowVisible(Pane(id))) << id;
+  }
+  EXPECT_TRUE(GetWindowLongA(d.hwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+  for (int id : {IDC_MESSAGE_AREA, IDC_SEARCH_LINE, IDC_TAB_STRIP}) {
+    EXPECT_FALSE(GetWindowLongA(Pane(id), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << id;
+  }
+  EXPECT_EQ(WindowText(d.hwnd()), "Qd");
+  RECT r;
+  GetWindowRect(d.hwnd(), &r);
+  EXPECT_EQ(r.left, 268);
+  EXPECT_EQ(r.top, 50);
+  EXPECT_EQ(r.right, 727);
+  EXPECT_EQ(r.bottom, 650);
+}
+
+TEST_F(FilerDialogTest, SystemMenuHoldsTheToggleAndTheAboutItem) {
+  FilerDialog& d = Open();
+  HMENU sys = GetSystemMenu(d.hwnd(), FALSE);
+  const int n = GetMenuItemCount(sys);
+  ASSERT_GE(n, 4);
+  EXPECT_EQ(GetMenuItemID(sys, n - 4), 0u);  // separator
+  EXPECT_EQ(GetMenuItemID(sys, n - 3), static_cast<UINT>(CmdToggleMenu));
+  EXPECT_EQ(MenuText(sys, n - 3), "メニュー表示切替(&O)");
+  EXPECT_EQ(GetMenuItemID(sys, n - 2), 0u);
+  EXPECT_EQ(GetMenuItemID(sys, n - 1), static_cast<UINT>(IDM_ABOUTBOX));
+  EXPECT_EQ(MenuText(sys, n - 1), "Qd のﾊﾞｰｼﾞｮﾝ情報(&A)...");
+}
+
+TEST_F(FilerDialogTest, MenuBarTogglesFromTheCommandAndTheSystemMenu) {
+  FilerDialog& d = Open();
+  EXPECT_NE(GetMenu(d.hwnd()), nullptr);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdToggleMenu, 0);
+  EXPECT_EQ(GetMenu(d.hwnd()), nullptr);
+  EXPECT_FALSE(d.filer().menu_shown());
+  SendMessageA(d.hwnd(), WM_SYSCOMMAND, CmdToggleMenu, 0);
+  HMENU menu = GetMenu(d.hwnd());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_TRUE(d.filer().menu_shown());
+  EXPECT_EQ(GetMenuItemCount(menu), 9);
+  // The panes follow the new client height.
+  RECT client;
+  GetClientRect(d.hwnd(), &client);
+  EXPECT_EQ(RectInParent(Pane(IDC_MESSAGE_AREA)).bottom, client.bottom);
+}
+
+TEST_F(FilerDialogTest, MenuBarOffersEveryCommandUnderItsGroup) {
+  FilerDialog& d = Open();
+  std::map<std::string, std::vector<int>> want;
+  std::vector<std::string> order;
+  std::string group;
+  for (const CommandRow& row : FilerCommandTable()) {
+    if (row.value == kGroupHeader) {
+      group = std::string(GroupName(row.name));
+      order.push_back(group);
+    } else {
+      want[group].push_back(row.value);
+    }
+  }
+  HMENU bar = GetMenu(d.hwnd());
+  ASSERT_EQ(GetMenuItemCount(bar), static_cast<int>(order.size()));
+  for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+    EXPECT_EQ(MenuText(bar, i), order[i]);
+    HMENU popup = GetSubMenu(bar, i);
+    std::vector<int> ids;
+    for (int k = 0; k < GetMenuItemCount(popup); ++k) {
+      ids.push_back(static_cast<int>(GetMenuItemID(popup, k)));
+      EXPECT_EQ(MenuText(popup, k), FilerCommandTable().Find(ids.back())->name);
+    }
+    EXPECT_EQ(ids, want[order[i]]) << order[i];
+  }
+}
+
+TEST_F(FilerDialogTest, BackgroundQueryGetsTheHollowBrushAndTheIconIsDragged) {
+  FilerDialog& d = Open();
+  HDC dc = GetDC(d.hwnd());
+  const LRESULT brush = SendMessageA(d.hwnd(), WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(dc),
+                                     reinterpret_cast<LPARAM>(d.hwnd()));
+  ReleaseDC(d.hwnd(), dc);
+  EXPECT_EQ(reinterpret_cast<HGDIOBJ>(brush), GetStockObject(NULL_BRUSH));
+  const LRESULT icon = SendMessageA(d.hwnd(), WM_QUERYDRAGICON, 0, 0);
+  EXPECT_NE(icon, 0);
+  EXPECT_EQ(icon, SendMessageA(d.hwnd(), WM_GETICON, ICON_BIG, 0));
+  // Minimised, the window paints its icon without trouble and restores.
+  ShowWindow(d.hwnd(), SW_MINIMIZE);
+  test::PumpMessages(20);
+  EXPECT_TRUE(IsIconic(d.hwnd()));
+  ShowWindow(d.hwnd(), SW_RESTORE);
+  test::PumpMessages(20);
+  RECT client;
+  GetClientRect(d.hwnd(), &client);
+  EXPECT_EQ(RectInParent(Pane(IDC_MESSAGE_AREA)).bottom, client.bottom);
+}
+
+// The about box is modal: a timer inside its loop reads it and presses its
+// one button.
+struct AboutSeen {
+  HWND owner = nullptr;
+  std::vector<std::string> texts;
+  bool closed = false;
+} g_about;
+
+BOOL CALLBACK CollectText(HWND w, LPARAM) {
+  g_about.texts.push_back(WindowText(w));
+  return TRUE;
+}
+
+void CALLBACK CloseAbout(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = GetLastActivePopup(g_about.owner);
+  if (box == g_about.owner || g_about.closed) return;
+  g_about.texts.push_back(WindowText(box));
+  EnumChildWindows(box, CollectText, 0);
+  g_about.closed = true;
+  KillTimer(nullptr, id);
+  SendMessageA(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+}
+
+TEST_F(FilerDialogTest, AboutBoxShowsTheVersionAndItsButtonClosesIt) {
+  FilerDialog& d = Open();
+  g_about = AboutSeen{};
+  g_about.owner = d.hwnd();
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseAbout);
+  SendMessageA(d.hwnd(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);  // returns when the box has closed
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(g_about.closed);
+  const std::set<std::string> texts(g_about.texts.begin(), g_about.texts.end());
+  EXPECT_TRUE(texts.count("Quenda version 0.53"));
+  EXPECT_TRUE(texts.count("(=・ェ・=)  フリーソフトですニャ～"));
+}
+
+TEST_F(FilerDialogTest, EscThroughTheDialogEndsTheModalRun) {
+  FilerDialog& d = Open();
+  SetFocus(Pane(IDC_FILE_LIST));
+  PostMessageA(Pane(IDC_FILE_LIST), WM_KEYDOWN, VK_ESCAPE, 0);
+  d.Run();  // returns once Cancel has closed the window
+  EXPECT_TRUE(d.closed());
+  EXPECT_EQ(d.hwnd(), nullptr);
+}
+
+TEST_F(FilerDialogTest, CloseBoxActsLikeEsc) {
+  FilerDialog& d = Open();
+  PostMessageA(d.hwnd(), WM_CLOSE, 0, 0);
+  d.Run();
+  EXPECT_TRUE(d.closed());
+}
+
+}  // namespace
+}  // namespace qd

@@ -1,0 +1,17 @@
+// Test runner for the Wine suites. Started with "--write-setting FILE
+// SECTION KEY VALUE" it only writes one value and ends, so that a test can
+// play a second program that shares Qd.ini.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "settings/profile_settings_file_win32.h"
+
+int main(int argc, char** argv) {
+  if (argc == 6 && std::strcmp(argv[1], "--write-setting") == 0) {
+    qd::ProfileSettingsFile(argv[2]).WriteString(argv[3], argv[4], argv[5]);
+    return 0;
+  }
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
