@@ -42,7 +42,7 @@ add_executable(qd_win32_tests
 )
 target_link_libraries(qd_win32_tests PRIVATE qd_win32 gtest)
 target_link_options(qd_win32_tests PRIVATE ${QD_STATIC_LINK})
-gtest_discover_tests(qd_win32_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
+gtest_discover_tests(qd_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120)
 
 # End-to-end scenarios that start dist/Qd.exe.
 add_executable(qd_e2e_tests
@@ -54,4 +54,4 @@ target_link_libraries(qd_e2e_tests PRIVATE qd_win32 gtest gtest_main)
 target_link_options(qd_e2e_tests PRIVATE ${QD_STATIC_LINK})
 target_compile_definitions(qd_e2e_tests PRIVATE QD_EXE_UNIX_PATH="$<TARGET_FILE:Qd>")
 add_dependencies(qd_e2e_tests Qd)
-gtest_discover_tests(qd_e2e_tests DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+gtest_discover_tests(qd_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
