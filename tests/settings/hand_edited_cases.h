@@ -3,9 +3,14 @@
 // both give the same definite value.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "settings/settings_file.h"
 
 namespace qd::test {
 
@@ -37,6 +42,26 @@ inline std::vector<HandEditedCase> HandEditedCases() {
       {"binary junk", std::string("[S]\r\n") + std::string("\0\x01\xff=", 4) + "\r\nK=5\r\n", "K",
        5, "5"},
   };
+}
+
+// Every case, then a 1 MiB file, through one store; `write` replaces the
+// bytes of the store's file.
+inline void ExpectHandEditedFilesRead(SettingsFile& store,
+                                      const std::function<void(const std::string&)>& write) {
+  for (const HandEditedCase& c : HandEditedCases()) {
+    write(c.content);
+    EXPECT_EQ(store.ReadInt("S", c.key, 7), c.int_value) << c.what;
+    EXPECT_EQ(store.ReadString("S", c.key, "def"), c.str_value) << c.what;
+  }
+  std::string big = "[Conf-Main]\r\nTabMax=33\r\n[Junk]\r\n";
+  while (big.size() < (1u << 20)) big += "k" + std::to_string(big.size()) + "=some value\r\n";
+  big += "[Last]\r\nK=1\r\n";
+  write(big);
+  EXPECT_EQ(store.ReadInt("Conf-Main", "TabMax", 20), 33);
+  EXPECT_EQ(store.ReadInt("Last", "K", 0), 1);
+  store.WriteInt("Last", "K", 2);
+  EXPECT_EQ(store.ReadInt("Last", "K", 0), 2);
+  EXPECT_EQ(store.ReadInt("Conf-Main", "TabMax", 20), 33);
 }
 
 }  // namespace qd::test

@@ -66,22 +66,8 @@ TEST_F(ProfileTest, AValueWrittenByAnotherProcessIsReadAtTheNextRead) {
 // What the filer really reads from hand-edited files: the same as the
 // portable store gives.
 TEST_F(ProfileTest, HandEditedFilesReadAsDefiniteValues) {
-  for (const test::HandEditedCase& c : test::HandEditedCases()) {
-    test::WriteFileBytes(path, c.content);
-    EXPECT_EQ(profile.ReadInt("S", c.key, 7), c.int_value) << c.what;
-    EXPECT_EQ(profile.ReadString("S", c.key, "def"), c.str_value) << c.what;
-  }
-}
-
-TEST_F(ProfileTest, LargeHandEditedFileIsRead) {
-  std::string big = "[Conf-Main]\r\nTabMax=33\r\n[Junk]\r\n";
-  while (big.size() < (1u << 20)) big += "k" + std::to_string(big.size()) + "=some value\r\n";
-  big += "[Last]\r\nK=1\r\n";
-  test::WriteFileBytes(path, big);
-  EXPECT_EQ(profile.ReadInt("Conf-Main", "TabMax", 20), 33);
-  EXPECT_EQ(profile.ReadInt("Last", "K", 0), 1);
-  profile.WriteInt("Last", "K", 2);
-  EXPECT_EQ(profile.ReadInt("Last", "K", 0), 2);
+  test::ExpectHandEditedFilesRead(
+      profile, [&](const std::string& bytes) { test::WriteFileBytes(path, bytes); });
 }
 
 }  // namespace
