@@ -13,9 +13,14 @@ add_executable(qd_native_tests
   tests/common/cp932_test.cpp
   tests/settings/settings_file_test.cpp
   tests/settings/command_table_test.cpp
+  tests/settings/key_codes_test.cpp
   tests/filer/core/layout_test.cpp
   tests/filer/core/filer_window_test.cpp
   tests/filer/core/filer_app_test.cpp
+  tests/filer/core/row_texts_test.cpp
+  tests/filer/core/listing_test.cpp
+  tests/filer/core/keys_test.cpp
+  tests/filer/core/selection_test.cpp
 )
 target_link_libraries(qd_native_tests PRIVATE qd_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(qd_native_tests DISCOVERY_TIMEOUT 60)

@@ -10,13 +10,18 @@ constexpr int kIdOk = 1;
 constexpr int kIdCancel = 2;
 }  // namespace
 
-FilerWindow::FilerWindow(SettingsFile& settings, FramePort& frame, Panes panes,
-                         std::string program_folder, std::string pending_path)
-    : settings_(settings),
-      frame_(frame),
-      panes_(panes),
+FilerWindow::FilerWindow(FilerPorts p, std::string program_folder, std::string pending_path)
+    : settings_(p.settings),
+      frame_(p.frame),
+      file_list_(p.file_list),
+      message_area_(p.message_area),
+      search_line_(p.search_line),
+      history_(p.history),
+      fs_(p.fs),
+      keys_(p.keys),
       program_folder_(std::move(program_folder)),
-      pending_path_(std::move(pending_path)) {}
+      pending_path_(std::move(pending_path)),
+      rows_(p.fs) {}
 
 void FilerWindow::Initialise() {
   ReadAndApplyPreferences();
@@ -26,24 +31,28 @@ void FilerWindow::Initialise() {
   sort_column_ = 0;
   sort_ascending_ = true;
 
-  panes_.file_list.SetFullRowSelect(true);
-  for (ListPort* one_row : {&panes_.message_area, &panes_.search_line}) {
+  file_list_.SetFullRowSelect(true);
+  for (ListPort* one_row : {&message_area_, &search_line_}) {
     one_row->SetFullRowSelect(false);
     one_row->DeleteAllRows();
     one_row->InsertRow(0, "");
   }
+  history_.Clear();
   CreatePaneColumns(ColumnWidths{});
   const WindowRect r;
   frame_.SetWindowRect(r.left, r.top, r.right, r.bottom);
+  mask_ = settings_.ReadString("FileMask", "No0", "*.*");
+  no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;
+  FillList();
   ShowMessage(kVersionText, false);
 }
 
 void FilerWindow::ReadAndApplyPreferences() {
   prefs_ = ReadPreferences(settings_);
-  panes_.file_list.SetColours(ColourForDrawing(prefs_.list_back),
+  file_list_.SetColours(ColourForDrawing(prefs_.list_back),
                               ColourForDrawing(prefs_.list_back),
                               ColourForDrawing(prefs_.list_text));
-  for (ListPort* one_row : {&panes_.message_area, &panes_.search_line}) {
+  for (ListPort* one_row : {&message_area_, &search_line_}) {
     one_row->SetColours(ColourForDrawing(prefs_.msg_back), ColourForDrawing(prefs_.msg_back),
                         ColourForDrawing(prefs_.msg_text));
   }
@@ -53,7 +62,7 @@ void FilerWindow::ReadAndApplyPreferences() {
 // The file list's normal columns, and the fields of the two one-row panes
 // whose widths follow them.
 void FilerWindow::CreatePaneColumns(const ColumnWidths& w) {
-  ListPort& list = panes_.file_list;
+  FileListPort& list = file_list_;
   while (list.ColumnCount() > 0) list.DeleteColumn(0);
   list.InsertColumn(0, "Name", Align::Left, w.name);
   list.InsertColumn(1, "eXt", Align::Left, w.ext);
@@ -61,12 +70,12 @@ void FilerWindow::CreatePaneColumns(const ColumnWidths& w) {
   list.InsertColumn(3, "Date", Align::Left, w.date);
   list.InsertColumn(4, "Attr", Align::Left, w.attr);
 
-  ListPort& msg = panes_.message_area;
+  ListPort& msg = message_area_;
   while (msg.ColumnCount() > 0) msg.DeleteColumn(0);
   msg.InsertColumn(0, "メッセージ", Align::Left, w.name + w.ext + w.size);
   msg.InsertColumn(1, "セレクト", Align::Right, w.date + w.attr);
 
-  ListPort& search = panes_.search_line;
+  ListPort& search = search_line_;
   while (search.ColumnCount() > 0) search.DeleteColumn(0);
   search.InsertColumn(0, "Search", Align::Left, w.name + w.ext);
   search.InsertColumn(1, "FileMessege", Align::Centre, w.size);
@@ -81,7 +90,7 @@ void FilerWindow::OnSize(int client_width, int client_height) {
   frame_.MovePane(Pane::FileList, l.file_list);
   frame_.MovePane(Pane::SearchLine, l.search_line);
   frame_.MovePane(Pane::MessageArea, l.message_area);
-  panes_.message_area.RepaintNow();
+  message_area_.RepaintNow();
 }
 
 bool FilerWindow::OnCommand(int id) {
@@ -98,6 +107,24 @@ bool FilerWindow::OnCommand(int id) {
     case CommandId::CmdPathNotify:
       CmdPathNotify();
       return true;
+    case CommandId::CmdRefresh:
+      CmdRefresh();
+      return true;
+    case CommandId::CmdSearchNext:
+      CmdSearchNext();
+      return true;
+    case CommandId::CmdSearchPrev:
+      CmdSearchPrev();
+      return true;
+    case CommandId::CmdSearchComplete:
+      CmdSearchComplete();
+      return true;
+    case CommandId::CmdSearchBackspace:
+      CmdSearchBackspace();
+      return true;
+    case CommandId::CmdSearchClear:
+      CmdSearchClear();
+      return true;
     default:
       // Every command of the table is offered; the ones not built yet do
       // nothing.
@@ -106,9 +133,12 @@ bool FilerWindow::OnCommand(int id) {
 }
 
 void FilerWindow::Cancel() {
-  if (view_mode_ == ViewMode::List || view_mode_ == ViewMode::TemporaryMove) {
-    // Pick lists and temporary moves arrive with listing and navigation;
-    // until then there is nothing to back out of.
+  if (view_mode_ == ViewMode::List) {
+    LeaveListMode(true);
+    return;
+  }
+  if (view_mode_ == ViewMode::TemporaryMove) {
+    // The temporary move arrives with navigation; until then nothing starts one.
     view_mode_ = ViewMode::Normal;
     return;
   }
@@ -117,12 +147,16 @@ void FilerWindow::Cancel() {
 }
 
 void FilerWindow::ShowMessage(std::string_view text, bool repaint) {
-  panes_.message_area.SetCellText(0, 0, text);
-  if (repaint) panes_.message_area.RepaintNow();
+  message_area_.SetCellText(0, 0, text);
+  if (repaint) message_area_.RepaintNow();
 }
 
 void FilerWindow::SetSearchLineField(SearchField field, std::string_view text) {
-  panes_.search_line.SetCellText(0, static_cast<int>(field), text);
+  search_line_.SetCellText(0, static_cast<int>(field), text);
+}
+
+std::string FilerWindow::SearchText() const {
+  return search_line_.CellText(0, static_cast<int>(SearchField::Search));
 }
 
 void FilerWindow::CmdToggleMenu() {

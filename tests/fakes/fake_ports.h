@@ -1,7 +1,9 @@
 // In-memory stand-ins for the main window's ports.
 #pragma once
 
+#include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +18,8 @@ struct FakeColumn {
   int width;
 };
 
-class FakeList : public ListPort {
+template <typename Base>
+class FakeReport : public Base {
  public:
   void InsertColumn(int index, std::string_view header, Align align, int width) override {
     columns.insert(columns.begin() + index, FakeColumn{std::string(header), align, width});
@@ -25,6 +28,31 @@ class FakeList : public ListPort {
   int ColumnCount() const override { return static_cast<int>(columns.size()); }
   int ColumnWidth(int index) const override { return columns.at(index).width; }
   void SetColumnWidth(int index, int width) override { columns.at(index).width = width; }
+  void SetColours(Colour b, Colour tb, Colour t) override {
+    back = b;
+    text_back = tb;
+    text = t;
+  }
+  void SetFullRowSelect(bool with_tooltips) override {
+    full_row = true;
+    tooltips = with_tooltips;
+  }
+  void RepaintNow() override { ++repaints; }
+
+  std::vector<std::string> Headers() const {
+    std::vector<std::string> h;
+    for (const FakeColumn& c : columns) h.push_back(c.header);
+    return h;
+  }
+
+  std::vector<FakeColumn> columns;
+  Colour back = 1, text_back = 1, text = 1;
+  bool full_row = false, tooltips = false;
+  int repaints = 0;
+};
+
+class FakeList : public FakeReport<ListPort> {
+ public:
   void DeleteAllRows() override { rows.clear(); }
   void InsertRow(int index, std::string_view text) override {
     rows.insert(rows.begin() + index, std::map<int, std::string>{{0, std::string(text)}});
@@ -37,27 +65,155 @@ class FakeList : public ListPort {
     auto it = r.find(column);
     return it == r.end() ? std::string() : it->second;
   }
-  void SetColours(Colour b, Colour tb, Colour t) override {
-    back = b;
-    text_back = tb;
-    text = t;
-  }
-  void SetFullRowSelect(bool with_tooltips) override {
-    full_row = true;
-    tooltips = with_tooltips;
-  }
-  void RepaintNow() override { ++repaints; }
 
-  std::vector<FakeColumn> columns;
   std::vector<std::map<int, std::string>> rows;
-  Colour back = 1, text_back = 1, text = 1;
-  bool full_row = false, tooltips = false;
-  int repaints = 0;
+};
+
+// The file list: row count, states, scrolling. A page shows `page` rows.
+class FakeFileList : public FakeReport<FileListPort> {
+ public:
+  void SetRowCount(int count) override {
+    selected.assign(count, false);
+    focused.assign(count, false);
+    top = 0;
+  }
+  int RowCount() const override { return static_cast<int>(selected.size()); }
+  void DeleteRow(int row) override {
+    selected.erase(selected.begin() + row);
+    focused.erase(focused.begin() + row);
+  }
+  void InvalidateRows() override { ++invalidations; }
+  bool IsSelected(int row) const override { return selected.at(row); }
+  void SetSelected(int row, bool s) override { selected.at(row) = s; }
+  bool IsFocused(int row) const override { return focused.at(row); }
+  void SetFocused(int row, bool f) override { focused.at(row) = f; }
+  int NextSelected(int after) const override {
+    for (int r = after + 1; r < RowCount(); ++r) {
+      if (selected[r]) return r;
+    }
+    return -1;
+  }
+  int SelectedCount() const override {
+    return static_cast<int>(std::count(selected.begin(), selected.end(), true));
+  }
+  int TopRow() const override { return top; }
+  int RowsPerPage() const override { return page; }
+  void EnsureVisible(int row) override {
+    visible_calls.push_back(row);
+    if (row < top) top = row;
+    if (row >= top + page) top = row - page + 1;
+  }
+  void MoveAnchorTo(int row) override { anchor = row; }
+  void SuspendRepaint() override { suspended = true; }
+  void ResumeRepaint() override { suspended = false; }
+  void Focus() override { ++focus_calls; }
+
+  std::vector<int> Selected() const {
+    std::vector<int> s;
+    for (int r = 0; r < RowCount(); ++r) {
+      if (selected[r]) s.push_back(r);
+    }
+    return s;
+  }
+  void Select(std::initializer_list<int> rows) {
+    std::fill(selected.begin(), selected.end(), false);
+    for (int r : rows) selected.at(r) = true;
+  }
+
+  std::vector<bool> selected, focused;
+  int top = 0, page = 20, anchor = -1, invalidations = 0, focus_calls = 0;
+  bool suspended = false;
+  std::vector<int> visible_calls;
+};
+
+class FakeHistory : public HistoryStorePort {
+ public:
+  void Add(std::string_view t) override { items.emplace_back(t); }
+  void Insert(int index, std::string_view t) override {
+    items.insert(items.begin() + index, std::string(t));
+  }
+  void Delete(int index) override { items.erase(items.begin() + index); }
+  std::string Text(int index) const override { return items.at(index); }
+  int Count() const override { return static_cast<int>(items.size()); }
+  void Clear() override { items.clear(); }
+  std::vector<std::string> items;
+};
+
+// A file system of folders held in memory. Patterns are matched as the
+// directory search does for the cases the filer uses: "*", "*.*" and
+// "*.ext"-style pieces, "name*", exact names.
+class FakeFileSystem : public FileSystemPort {
+ public:
+  struct Entry {
+    std::string name;
+    uint32_t attributes;
+    uint64_t size;
+    uint64_t time;
+  };
+
+  std::string CurrentDirectory() override { return current; }
+  bool SetCurrentDirectory(const std::string& path) override {
+    std::string p = path;
+    if (p.size() > 3 && p.back() == '\\') p.pop_back();
+    if (!folders.count(p)) return false;
+    current = p;
+    return true;
+  }
+  void Search(const std::string& pattern, EntrySink& sink) override {
+    searches.push_back(pattern);
+    auto it = folders.find(current);
+    if (it == folders.end()) return;
+    for (const Entry& e : it->second) {
+      if (!Matches(pattern, e.name)) continue;
+      sink.Add(FoundEntry{e.name, e.attributes, e.size, e.time});
+    }
+  }
+  bool Exists(const std::string& path) override { return !vanished.count(path); }
+  bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
+    *local = utc + offset;
+    return utc < 0x7000000000000000ull;
+  }
+
+  // Wildcards: "*" any run, "?" one byte; "*.*" matches every name, as
+  // the directory search does.
+  static bool Matches(std::string_view pattern, std::string_view name) {
+    if (pattern == "*.*") return true;
+    if (pattern.empty()) return false;
+    return Glob(pattern, name);
+  }
+  static bool Glob(std::string_view p, std::string_view n) {
+    if (p.empty()) return n.empty();
+    if (p[0] == '*') {
+      for (std::size_t i = 0; i <= n.size(); ++i) {
+        if (Glob(p.substr(1), n.substr(i))) return true;
+      }
+      return false;
+    }
+    if (n.empty()) return false;
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+    if (p[0] != '?' && lower(p[0]) != lower(n[0])) return false;
+    return Glob(p.substr(1), n.substr(1));
+  }
+
+  std::string current = "C:\\";
+  std::map<std::string, std::vector<Entry>> folders;
+  std::set<std::string> vanished;
+  std::vector<std::string> searches;
+  uint64_t offset = 0;
+};
+
+class FakeKeys : public KeyStatePort {
+ public:
+  bool ShiftDown() override { return shift; }
+  bool CtrlDown() override { return ctrl; }
+  bool AltDown() override { return alt; }
+  bool shift = false, ctrl = false, alt = false;
 };
 
 class FakeFrame : public FramePort {
  public:
   void MovePane(Pane pane, const PaneRect& rect) override { panes[pane] = rect; }
+  void SetTitle(std::string_view t) override { title = std::string(t); }
   void SetWindowRect(int l, int t, int r, int b) override { window = {l, t, r - l, b - t}; }
   void SetPaneFont(std::string_view f, int t) override {
     face = std::string(f);
@@ -72,6 +228,7 @@ class FakeFrame : public FramePort {
 
   std::map<Pane, PaneRect> panes;
   PaneRect window{0, 0, 0, 0};
+  std::string title;
   std::string face;
   int tenths = -1;
   std::vector<bool> menu_calls;

@@ -3,31 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "settings/command_table.h"
-#include "settings/ini_settings_file.h"
-#include "tests/fakes/fake_ports.h"
-#include "tests/fakes/temp_dir.h"
+#include "tests/fakes/filer_fixture.h"
 
 namespace qd {
 namespace {
 
-using test::FakeFrame;
 using test::FakeList;
 
-class FilerWindowTest : public ::testing::Test {
- protected:
-  FilerWindow& Make() {
-    window_ = std::make_unique<FilerWindow>(
-        settings, frame, FilerWindow::Panes{list, message, search}, "C:\\Qd", "");
-    window_->Initialise();
-    return *window_;
-  }
-
-  test::TempDir dir;
-  IniSettingsFile settings{dir.File("Qd.ini")};
-  FakeFrame frame;
-  FakeList list, message, search;
-  std::unique_ptr<FilerWindow> window_;
-};
+using FilerWindowTest = test::FilerFixture;
 
 TEST_F(FilerWindowTest, WithoutSettingsUsesTheDefaults) {
   FilerWindow& w = Make();
@@ -143,12 +126,9 @@ TEST_F(FilerWindowTest, SizeChangesLayOutThePanesAndRepaintTheMessageArea) {
   EXPECT_EQ(message.repaints, before + 1);
 }
 
-TEST(FilerWindowEarly, SizeMessagesBeforeInitialisationDoNothing) {
-  test::TempDir dir;
-  IniSettingsFile settings{dir.File("Qd.ini")};
-  FakeFrame frame;
-  FakeList list, message, search;
-  FilerWindow w(settings, frame, {list, message, search}, "C:\\Qd", "");
+TEST_F(FilerWindowTest, SizeMessagesBeforeInitialisationDoNothing) {
+  FilerWindow w(FilerPorts{settings, frame, list, message, search, history, fs, keys}, "C:\\Qd",
+                "");
   w.OnSize(800, 600);
   EXPECT_TRUE(frame.panes.empty());
 }

@@ -1,0 +1,218 @@
+// Key pre-translation, the incremental search and the cursor operations.
+#include <unordered_map>
+
+#include "common/cp932.h"
+#include "filer/core/filer_window.h"
+#include "filer/core/name_list.h"
+#include "settings/key_codes.h"
+
+namespace qd {
+
+namespace {
+constexpr int kVkUp = 38;
+constexpr int kVkDown = 40;
+
+}  // namespace
+
+bool FilerWindow::OnKey(KeyMessage kind, int code) {
+  const bool shift = keys_.ShiftDown();
+  const bool ctrl = keys_.CtrlDown();
+  const bool alt = keys_.AltDown();
+  if (kind == KeyMessage::Char) {
+    if (ctrl) return false;
+    if (code >= 'A' && code <= 'Z' && shift) return false;
+    char byte = static_cast<char>(code & 0xFF);
+    if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - 'a' + 'A');
+    file_list_.Focus();
+    const std::string text = SearchText() + byte;
+    SetSearchText(text);
+    if (!FindItem(text, true)) ShowMessage("not found [" + text + "]", false);
+    return true;
+  }
+
+  const int key_code = MakeKeyCode(code, shift, ctrl, alt);
+  last_key_code_ = key_code;
+  // Read at every key press, so that bindings QdKey writes apply at once.
+  const int command = settings_.ReadInt("Key", std::to_string(key_code), 0);
+  if (command != 0) {
+    OnCommand(command);
+    return true;
+  }
+  if (alt && SortKey(code)) return true;
+  if (!ctrl && !shift && (code == kVkUp || code == kVkDown)) {
+    SetSearchText("");
+    file_list_.Focus();
+  }
+  return false;
+}
+
+// Alt and a letter, when nothing is bound to the key: sort by a column.
+bool FilerWindow::SortKey(int vk) {
+  const bool list = view_mode_ == ViewMode::List;
+  int column = -1;
+  switch (vk) {
+    case 'N':
+      column = 0;
+      break;
+    case 'X':
+      column = list ? 2 : 1;
+      break;
+    case 'S':
+      column = list ? 1 : 2;
+      break;
+    case 'D':
+      column = list ? 1 : 3;
+      break;
+    case 'A':
+      column = list ? 1 : 4;
+      break;
+    case 'P':
+      column = list ? 1 : -1;
+      break;
+    default:
+      break;
+  }
+  if (column < 0) return false;
+  SortList(column, SortMode::User);
+  return true;
+}
+
+void FilerWindow::SetSearchText(std::string_view text) {
+  SetSearchLineField(SearchField::Search, text);
+}
+
+int FilerWindow::CursorRow() const { return file_list_.NextSelected(-1); }
+
+bool FilerWindow::RowMatches(int row, std::string_view text) const {
+  if (!text.empty() && text[0] == ';') {
+    std::string key = ";";
+    if (!rows_.IsFolder(row)) {
+      const std::string ext = rows_.ExtText(row);
+      if (!ext.empty()) key += ext.substr(1);
+    }
+    return key.size() >= text.size() && cp932::EqualNoCase(key.substr(0, text.size()), text);
+  }
+  const std::string name = rows_.ItemName(row);
+  if (!text.empty() && text[0] == ':') {
+    return cp932::ToUpper(name).find(text.substr(1)) != std::string::npos;
+  }
+  return name.size() >= text.size() &&
+         cp932::EqualNoCase(std::string_view(name).substr(0, text.size()), text);
+}
+
+bool FilerWindow::FindItem(std::string_view text, bool forward) {
+  const int count = rows_.size();
+  const int cursor = CursorRow();
+  const int start = cursor < 0 ? 0 : cursor;
+  if (count > 0) {
+    int row = start;
+    do {
+      if (RowMatches(row, text)) {
+        MoveCursor(start, row);
+        ShowMessage("", false);
+        return true;
+      }
+      row = forward ? (row + 1 == count ? 0 : row + 1) : (row == 0 ? count - 1 : row - 1);
+    } while (row != start);
+    MoveCursor(start, start);
+  }
+  CmdSearchBackspace();
+  return false;
+}
+
+void FilerWindow::MoveCursor(int from, int to) {
+  const int count = rows_.size();
+  if (from >= 0 && from < count) {
+    file_list_.SetSelected(from, false);
+    file_list_.SetFocused(from, false);
+  }
+  if (to < 0 || to >= count) return;
+  file_list_.SetSelected(to, true);
+  file_list_.SetFocused(to, true);
+  if (from == to) return;
+  if (!search_step_) file_list_.MoveAnchorTo(to);
+  // Keep up to ten rows of context ahead in the direction of travel.
+  const int step = to > from ? 1 : -1;
+  for (int margin = 10; margin >= 0; --margin) {
+    const int row = to + step * margin;
+    if (row >= 0 && row < count) {
+      file_list_.EnsureVisible(row);
+      break;
+    }
+  }
+}
+
+void FilerWindow::RestoreCursor(std::string_view names, int row) {
+  if (names.empty()) names = "..|";
+  const int count = rows_.size();
+  const int cursor = CursorRow();
+  const int clear = cursor < 0 ? 0 : cursor;
+  if (clear < count) {
+    file_list_.SetSelected(clear, false);
+    file_list_.SetFocused(clear, false);
+  }
+  const std::vector<std::string_view> wanted = SplitNameList(names);
+  // Many names (a refresh of a large selection) look up an index instead of
+  // scanning every row for each.
+  std::unordered_map<std::string, int> index;
+  if (wanted.size() > 8) {
+    for (int r = count - 1; r >= 0; --r) index[cp932::ToLower(rows_.ItemName(r))] = r;
+  }
+  int last_found = -1;
+  for (std::string_view name : wanted) {
+    int found = -1;
+    if (!index.empty()) {
+      auto it = index.find(cp932::ToLower(name));
+      if (it != index.end()) found = it->second;
+    } else {
+      for (int r = 0; r < count && found < 0; ++r) {
+        if (cp932::EqualNoCase(rows_.ItemName(r), name)) found = r;
+      }
+    }
+    if (found >= 0) {
+      file_list_.SetSelected(found, true);
+      file_list_.SetFocused(found, true);
+      last_found = found;
+    }
+  }
+  if (row != 0) {
+    if (count > 0) file_list_.EnsureVisible(row < count ? row : count - 1);
+  } else if (last_found >= 0) {
+    file_list_.EnsureVisible(last_found);
+  }
+}
+
+void FilerWindow::SearchStep(bool forward) {
+  const int cursor = CursorRow();
+  const int count = rows_.size();
+  const std::string text = SearchText();
+  if (cursor < 0 || count < 2 || text.empty()) return;
+  file_list_.SetSelected(cursor, false);
+  file_list_.SetFocused(cursor, false);
+  const int next = forward ? (cursor + 1 == count ? 0 : cursor + 1)
+                           : (cursor == 0 ? count - 1 : cursor - 1);
+  file_list_.SetSelected(next, true);
+  file_list_.SetFocused(next, true);
+  search_step_ = true;
+  FindItem(text, forward);
+  search_step_ = false;
+}
+
+void FilerWindow::CmdSearchComplete() {
+  const int cursor = CursorRow();
+  if (cursor < 0) return;
+  const std::string name = rows_.ItemName(cursor);
+  const std::string text = SearchText();
+  if (name.size() > text.size()) SetSearchText(text + name[text.size()]);
+}
+
+void FilerWindow::CmdSearchBackspace() {
+  std::string text = SearchText();
+  if (text.empty()) return;
+  text.pop_back();
+  SetSearchText(text);
+}
+
+void FilerWindow::CmdSearchClear() { SetSearchText(""); }
+
+}  // namespace qd

@@ -1,0 +1,70 @@
+// The collectors that read the selection back from the rows.
+#include <cstdio>
+
+#include "common/cp932.h"
+#include "filer/core/filer_window.h"
+#include "filer/core/name_list.h"
+
+namespace qd {
+
+std::string FilerWindow::SelectedNames() const {
+  std::string list;
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
+    if (rows_.IsFolder(r) && rows_.NameText(r) == "/..") continue;
+    AppendName(list, rows_.ItemName(r));
+  }
+  return list;
+}
+
+std::string FilerWindow::SelectedNamesWithTotals() {
+  std::string list;
+  int count = 0;
+  uint64_t total = 0;  // sizes and their sum are 64-bit
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
+    if (rows_.IsFolder(r) && rows_.NameText(r) == "/..") continue;
+    AppendName(list, rows_.ItemName(r));
+    ++count;
+    if (!rows_.IsFolder(r)) total += rows_.SizeOf(r);
+  }
+  char text[128];
+  std::snprintf(text, sizeof text, "アイテム数：%d  サイズ：%llu", count,
+                static_cast<unsigned long long>(total));
+  ShowMessage(text, false);
+  return list;
+}
+
+namespace {
+
+// The full path of a pick-list row, or empty for "/..".
+std::string RowPath(const RowStore& rows, int r, int list_kind) {
+  const std::string_view name = rows.NameText(r);
+  const std::string path = rows.Text(r, 1);
+  if ((!name.empty() && name[0] == '/') || list_kind == kFolderHistoryList) {
+    return name == "/.." ? std::string() : path;
+  }
+  std::string full = path;
+  if (!cp932::EndsWithBackslash(full)) full += '\\';
+  return full + std::string(name);
+}
+
+}  // namespace
+
+std::string FilerWindow::SelectedPaths() const {
+  std::string list;
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
+    const std::string path = RowPath(rows_, r, list_kind_);
+    if (!path.empty()) AppendName(list, path);
+  }
+  return list;
+}
+
+void FilerWindow::PruneVanishedRows() {
+  for (int r = rows_.size() - 1; r >= 0; --r) {
+    const std::string path = RowPath(rows_, r, list_kind_);
+    if (path.empty() || fs_.Exists(path)) continue;
+    rows_.Erase(r);
+    file_list_.DeleteRow(r);
+  }
+}
+
+}  // namespace qd

@@ -1,0 +1,63 @@
+// A FilerWindow on fakes, with a small in-memory folder tree.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "filer/core/filer_window.h"
+#include "settings/ini_settings_file.h"
+#include "tests/fakes/fake_ports.h"
+#include "tests/fakes/temp_dir.h"
+
+namespace qd::test {
+
+// 2000-07-15 09:05:03 UTC as a file time.
+inline constexpr uint64_t kJuly2000 = 126081255030000000ull;
+
+class FilerFixture : public ::testing::Test {
+ protected:
+  FilerWindow& Make() {
+    window = std::make_unique<FilerWindow>(
+        FilerPorts{settings, frame, list, message, search, history, fs, keys}, "C:\\Qd", "");
+    window->Initialise();
+    return *window;
+  }
+
+  void AddFile(const std::string& folder, const std::string& name, uint64_t size = 0,
+               uint64_t time = kJuly2000, uint32_t attributes = kAttrArchive) {
+    fs.folders[folder].push_back({name, attributes, size, time});
+  }
+  void AddFolder(const std::string& folder, const std::string& name,
+                 uint64_t time = kJuly2000) {
+    fs.folders[folder].push_back({name, kAttrDirectory, 0, time});
+  }
+  // A folder with its "." and ".." entries, as a directory search returns them.
+  void MakeFolder(const std::string& folder) {
+    AddFolder(folder, ".");
+    AddFolder(folder, "..");
+  }
+
+  std::vector<std::string> Column(int column) const {
+    std::vector<std::string> texts;
+    for (int r = 0; r < window->rows().size(); ++r) texts.push_back(window->CellText(r, column));
+    return texts;
+  }
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (int r = 0; r < window->rows().size(); ++r) names.push_back(window->rows().ItemName(r));
+    return names;
+  }
+
+  TempDir dir;
+  IniSettingsFile settings{dir.File("Qd.ini")};
+  FakeFrame frame;
+  FakeFileList list;
+  FakeList message, search;
+  FakeHistory history;
+  FakeFileSystem fs;
+  FakeKeys keys;
+  std::unique_ptr<FilerWindow> window;
+};
+
+}  // namespace qd::test

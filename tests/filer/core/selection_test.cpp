@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "filer/core/name_list.h"
+#include "settings/command_table.h"
+#include "tests/fakes/filer_fixture.h"
+
+namespace qd {
+namespace {
+
+class SelectionTest : public test::FilerFixture {
+ protected:
+  void SetUp() override {
+    fs.current = "C:\\data";
+    MakeFolder("C:\\data");
+    AddFolder("C:\\data", "sub");
+    AddFile("C:\\data", "a.txt", 100);
+    AddFile("C:\\data", "b.dat", 23);
+    AddFile("C:\\data", "ポスト.txt", 5000000000ull);
+    AddFile("C:\\data", "竹掛け.txt", 5000000000ull);
+  }
+  // Rows: .., sub, a.txt, b.dat, ポスト.txt, 竹掛け.txt
+};
+
+TEST_F(SelectionTest, SelectedNamesSkipTheParentRow) {
+  FilerWindow& w = Make();
+  list.Select({0});
+  EXPECT_EQ(w.SelectedNames(), "");
+  list.Select({0, 1, 2});
+  EXPECT_EQ(w.SelectedNames(), "sub|a.txt|");
+  // Names whose trail byte is "|" survive the round trip.
+  list.Select({4, 5});
+  const std::string names = w.SelectedNames();
+  EXPECT_EQ(names, "ポスト.txt|竹掛け.txt|");
+  EXPECT_EQ(SplitNameList(names), (std::vector<std::string_view>{"ポスト.txt", "竹掛け.txt"}));
+  EXPECT_EQ(SplitNameList("a|b|rest"), (std::vector<std::string_view>{"a", "b"}));
+}
+
+TEST_F(SelectionTest, TotalsCountEveryItemAndAddUpFileSizesIn64Bits) {
+  FilerWindow& w = Make();
+  list.Select({1, 2, 3});
+  EXPECT_EQ(w.SelectedNamesWithTotals(), "sub|a.txt|b.dat|");
+  EXPECT_EQ(message.CellText(0, 0), "アイテム数：3  サイズ：123");
+  list.Select({0, 4, 5});
+  w.SelectedNamesWithTotals();
+  EXPECT_EQ(message.CellText(0, 0), "アイテム数：2  サイズ：10000000000");
+}
+
+TEST_F(SelectionTest, PathsOfPickListRows) {
+  FilerWindow& w = Make();
+  w.EnterListMode(kFindResultList);
+  RowStore& rows = window->rows();
+  rows.AddTextRow("report.txt", "D:\\Data");
+  rows.AddTextRow("report.txt", "D:\\");
+  rows.AddTextRow("/sub", "D:\\Data\\sub");
+  rows.AddTextRow("/..", "D:\\");
+  rows.AddTextRow("能力.doc", "C:\\十申");
+  list.SetRowCount(rows.size());
+  list.Select({0, 1, 2, 3, 4});
+  EXPECT_EQ(w.SelectedPaths(),
+            "D:\\Data\\report.txt|D:\\report.txt|D:\\Data\\sub|C:\\十申\\能力.doc|");
+  w.LeaveListMode(false);
+  // In the folder history every row is taken by its Path text.
+  w.EnterListMode(kFolderHistoryList);
+  rows.AddTextRow("whatever.txt", "C:\\a");
+  rows.AddTextRow("Data", "D:\\Data");
+  list.SetRowCount(rows.size());
+  list.Select({0, 1});
+  EXPECT_EQ(w.SelectedPaths(), "C:\\a|D:\\Data|");
+}
+
+TEST_F(SelectionTest, PruneVanishedRowsKeepsTheRestInOrder) {
+  FilerWindow& w = Make();
+  w.EnterListMode(kFindResultList);
+  RowStore& rows = window->rows();
+  for (const char* name : {"one.txt", "two.txt", "three.txt", "four.txt"}) {
+    rows.AddTextRow(name, "D:\\Data");
+  }
+  list.SetRowCount(rows.size());
+  list.Select({3});
+  fs.vanished = {"D:\\Data\\two.txt", "D:\\Data\\three.txt"};
+  w.OnCommand(CmdRefresh);  // in the find results a refresh prunes
+  EXPECT_EQ(Names(), (std::vector<std::string>{"one.txtD:\\Data", "four.txtD:\\Data"}));
+  EXPECT_EQ(list.RowCount(), 2);
+  EXPECT_EQ(list.Selected(), (std::vector<int>{1}));  // the selection moved with its row
+}
+
+}  // namespace
+}  // namespace qd
