@@ -9,6 +9,7 @@ set(QD_WIN32_LIBS comctl32 ole32 oleaut32 uuid shell32 gdi32 user32 kernel32)
 add_library(qd_win32 STATIC
   settings/profile_settings_file_win32.cpp
   filer/core/list_view_pane_win32.cpp
+  filer/core/platform_win32.cpp
   filer/core/filer_dialog_win32.cpp
   filer/core/filer_app_win32.cpp
 )

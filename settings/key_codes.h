@@ -47,11 +47,11 @@ enum class KeySet { Filer, Viewer };
 
 enum class BindingProblem {
   None,
-  UnknownKey,        // not in KeyNameTable
-  NeedsModifier,     // a letter or digit alone in the filer's set
-  UnknownCommand,    // not a command of the set's table
-  MissingOption,     // option kind 1 or 2 without an option
-  AlreadyBound,      // the same key and modifiers twice in one set
+  UnknownKey,      // not in KeyNameTable
+  NeedsModifier,   // a letter or digit alone in the filer's set
+  UnknownCommand,  // not a command of the set's table
+  MissingOption,   // option kind 1 or 2 without an option
+  AlreadyBound,    // the same key and modifiers twice in one set
 };
 
 struct KeyBinding {

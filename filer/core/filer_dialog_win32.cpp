@@ -63,13 +63,30 @@ void FilerDialog::Run() {
   ShowWindow(hwnd(), SW_SHOW);
   UpdateWindow(hwnd());
   MSG msg;
-  while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (!IsDialogMessageA(hwnd(), &msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
   hwnd_.reset();
+}
+
+void FilerDialog::Dispatch(MSG& msg) {
+  if (PreTranslate(msg)) return;
+  if (hwnd() && IsDialogMessageA(hwnd(), &msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+// Every key of the window and its panes reaches the filer before the pane.
+bool FilerDialog::PreTranslate(const MSG& msg) {
+  if (!filer_ || !hwnd() || (msg.hwnd != hwnd() && !IsChild(hwnd(), msg.hwnd))) return false;
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      return filer_->OnKey(KeyMessage::KeyDown, static_cast<int>(msg.wParam));
+    case WM_SYSKEYDOWN:
+      return filer_->OnKey(KeyMessage::SysKeyDown, static_cast<int>(msg.wParam));
+    case WM_CHAR:
+      return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
+    default:
+      return false;
+  }
 }
 
 INT_PTR CALLBACK FilerDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -105,6 +122,7 @@ void FilerDialog::OnInitDialog() {
 
   tab_strip_ = GetDlgItem(w, IDC_TAB_STRIP);
   file_list_.Attach(GetDlgItem(w, IDC_FILE_LIST));
+  history_.Attach(GetDlgItem(w, IDC_HISTORY_STORE));
   message_area_.Attach(GetDlgItem(w, IDC_MESSAGE_AREA));
   search_line_.Attach(GetDlgItem(w, IDC_SEARCH_LINE));
   // Files dropped on these panes arrive at the window itself.
@@ -113,7 +131,7 @@ void FilerDialog::OnInitDialog() {
   DragAcceptFiles(tab_strip_, FALSE);
 
   filer_ = std::make_unique<FilerWindow>(
-      settings_, *this, FilerWindow::Panes{file_list_, message_area_, search_line_},
+      FilerPorts{settings_, *this, file_list_, message_area_, search_line_, history_, fs_, keys_},
       program_folder_, pending_path_);
   filer_->Initialise();
   RECT client;
@@ -148,6 +166,12 @@ INT_PTR FilerDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<INT_PTR>(icon_);
     case WM_CTLCOLORDLG:
       return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    case WM_NOTIFY: {
+      auto* header = reinterpret_cast<NMHDR*>(lp);
+      if (!filer_ || header->idFrom != IDC_FILE_LIST) return FALSE;
+      SetWindowLongPtrA(hwnd(), DWLP_MSGRESULT, OnFileListNotify(header));
+      return TRUE;
+    }
     default:
       return FALSE;
   }
@@ -165,6 +189,25 @@ bool FilerDialog::OnSysCommand(WPARAM id) {
     return true;
   }
   return false;
+}
+
+LRESULT FilerDialog::OnFileListNotify(NMHDR* header) {
+  switch (header->code) {
+    case LVN_GETDISPINFOA: {
+      LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+      if ((item.mask & LVIF_TEXT) && item.iItem >= 0 && item.iItem < filer_->rows().size()) {
+        CopyCellText(filer_->CellText(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
+      }
+      return 0;
+    }
+    case LVN_ODFINDITEMA:
+      return -1;  // typed characters are the filer's own search
+    case LVN_COLUMNCLICK:
+      filer_->OnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+      return 0;
+    default:
+      return 0;
+  }
 }
 
 void FilerDialog::PaintMinimised() {
@@ -195,6 +238,10 @@ HWND FilerDialog::PaneWindow(Pane pane) const {
 
 void FilerDialog::MovePane(Pane pane, const PaneRect& r) {
   MoveWindow(PaneWindow(pane), r.x, r.y, r.width, r.height, TRUE);
+}
+
+void FilerDialog::SetTitle(std::string_view title) {
+  SetWindowTextA(hwnd(), std::string(title).c_str());
 }
 
 void FilerDialog::SetWindowRect(int left, int top, int right, int bottom) {

@@ -11,6 +11,7 @@
 #include "common/handles_win32.h"
 #include "filer/core/filer_window.h"
 #include "filer/core/list_view_pane_win32.h"
+#include "filer/core/platform_win32.h"
 
 namespace qd {
 
@@ -25,12 +26,15 @@ class FilerDialog : public FramePort {
   bool Create();
   // Shows the window and runs it modally until it closes.
   void Run();
+  // One message of the modal loop: key pre-translation, then the dialog.
+  void Dispatch(MSG& msg);
 
   HWND hwnd() const { return hwnd_.get(); }
   FilerWindow& filer() { return *filer_; }
   bool closed() const { return closed_; }
 
   void MovePane(Pane pane, const PaneRect& rect) override;
+  void SetTitle(std::string_view title) override;
   void SetWindowRect(int left, int top, int right, int bottom) override;
   void SetPaneFont(std::string_view face, int tenths) override;
   void ShowMenuBar(bool shown) override;
@@ -43,6 +47,8 @@ class FilerDialog : public FramePort {
   void OnInitDialog();
   bool OnSysCommand(WPARAM id);
   void PaintMinimised();
+  bool PreTranslate(const MSG& msg);
+  LRESULT OnFileListNotify(NMHDR* header);
   HWND PaneWindow(Pane pane) const;
 
   SettingsFile& settings_;
@@ -50,7 +56,11 @@ class FilerDialog : public FramePort {
   std::string pending_path_;
   UniqueWindow hwnd_;
   HWND tab_strip_ = nullptr;
-  ListViewPane file_list_, message_area_, search_line_;
+  FileListView file_list_;
+  ListViewPane message_area_, search_line_;
+  ListBoxStore history_;
+  Win32FileSystem fs_;
+  Win32KeyState keys_;
   std::unique_ptr<FilerWindow> filer_;
   UniqueFont font_;
   UniqueMenu detached_menu_;

@@ -49,9 +49,8 @@ void FilerWindow::Initialise() {
 
 void FilerWindow::ReadAndApplyPreferences() {
   prefs_ = ReadPreferences(settings_);
-  file_list_.SetColours(ColourForDrawing(prefs_.list_back),
-                              ColourForDrawing(prefs_.list_back),
-                              ColourForDrawing(prefs_.list_text));
+  file_list_.SetColours(ColourForDrawing(prefs_.list_back), ColourForDrawing(prefs_.list_back),
+                        ColourForDrawing(prefs_.list_text));
   for (ListPort* one_row : {&message_area_, &search_line_}) {
     one_row->SetColours(ColourForDrawing(prefs_.msg_back), ColourForDrawing(prefs_.msg_back),
                         ColourForDrawing(prefs_.msg_text));

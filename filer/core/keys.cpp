@@ -189,8 +189,8 @@ void FilerWindow::SearchStep(bool forward) {
   if (cursor < 0 || count < 2 || text.empty()) return;
   file_list_.SetSelected(cursor, false);
   file_list_.SetFocused(cursor, false);
-  const int next = forward ? (cursor + 1 == count ? 0 : cursor + 1)
-                           : (cursor == 0 ? count - 1 : cursor - 1);
+  const int next =
+      forward ? (cursor + 1 == count ? 0 : cursor + 1) : (cursor == 0 ? count - 1 : cursor - 1);
   file_list_.SetSelected(next, true);
   file_list_.SetFocused(next, true);
   search_step_ = true;

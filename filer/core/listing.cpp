@@ -150,9 +150,7 @@ void FilerWindow::CmdRefresh() {
   RestoreCursor(names, bottom);
 }
 
-int FilerWindow::BottomRow() const {
-  return file_list_.TopRow() + file_list_.RowsPerPage() - 1;
-}
+int FilerWindow::BottomRow() const { return file_list_.TopRow() + file_list_.RowsPerPage() - 1; }
 
 int FilerWindow::EnterListMode(int kind) {
   if (view_mode_ == ViewMode::List) {

@@ -36,7 +36,8 @@ uint32_t AttributeKey(uint32_t a) {
 int CompareNumberTexts(std::string_view a, std::string_view b) {
   a = Digits(a);
   b = Digits(b);
-  if (a.empty() || b.empty()) return Sign(static_cast<int>(!a.empty()) - static_cast<int>(!b.empty()));
+  if (a.empty() || b.empty())
+    return Sign(static_cast<int>(!a.empty()) - static_cast<int>(!b.empty()));
   a = TrimZeros(a);
   b = TrimZeros(b);
   if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
@@ -77,9 +78,7 @@ void RowStore::AddTextRow(std::string_view name, std::string_view path, std::str
   text_rows_.push_back({std::string(name), std::string(path), std::string(number)});
 }
 
-std::string_view RowStore::NameTextOf(const Row& r) const {
-  return Bytes(r).substr(0, r.ext);
-}
+std::string_view RowStore::NameTextOf(const Row& r) const { return Bytes(r).substr(0, r.ext); }
 
 std::string_view RowStore::ExtOf(const Row& r) const { return Bytes(r).substr(r.ext); }
 
@@ -165,7 +164,8 @@ int RowStore::Compare(int column, const Row& a, const Row& b) const {
     case 3:
       return a.time < b.time ? -1 : a.time > b.time ? 1 : 0;
     case 4:
-      return static_cast<int>(AttributeKey(a.attributes)) - static_cast<int>(AttributeKey(b.attributes));
+      return static_cast<int>(AttributeKey(a.attributes)) -
+             static_cast<int>(AttributeKey(b.attributes));
     default:
       return 0;
   }

@@ -31,7 +31,7 @@ class RowStore {
   // The text of a column as the list shows it.
   std::string Text(int row, int column) const;
   // What the rest of the filer reads back from a row.
-  bool IsFolder(int row) const;   // the Size text is "<DIR>"
+  bool IsFolder(int row) const;  // the Size text is "<DIR>"
   std::string ItemName(int row) const;
   std::string_view NameText(int row) const;  // column 0
   std::string ExtText(int row) const;        // column 1
@@ -52,9 +52,9 @@ class RowStore {
 
  private:
   struct Row {
-    uint32_t offset;      // name bytes in the arena; a folder's start with "/"
+    uint32_t offset;  // name bytes in the arena; a folder's start with "/"
     uint16_t length;
-    uint16_t ext;         // start of the extension within the name, or length
+    uint16_t ext;  // start of the extension within the name, or length
     uint32_t attributes;
     uint32_t unused = 0;
     uint64_t size;

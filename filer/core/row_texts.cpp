@@ -43,8 +43,8 @@ std::string DateText(uint64_t local_file_time) {
   // Years past 9999 would widen the column; they show as no date.
   if (!ToCivilTime(local_file_time, &c) || c.year > 9999) return std::string(kNoDateText);
   char text[32];
-  std::snprintf(text, sizeof text, " %.4d/%.2d/%.2d %.2d:%.2d:%.2d", c.year, c.month, c.day,
-                c.hour, c.minute, c.second);
+  std::snprintf(text, sizeof text, " %.4d/%.2d/%.2d %.2d:%.2d:%.2d", c.year, c.month, c.day, c.hour,
+                c.minute, c.second);
   return text;
 }
 

@@ -25,7 +25,9 @@ TEST(QdExe, EscEndsIt) {
   ASSERT_TRUE(qd.started()) << BuiltQdExe();
   HWND main = qd.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(WindowTitle(main), "Qd");
+  // The filer lists the folder it was started in.
+  EXPECT_TRUE(test::WaitFor([&] { return WindowTitle(main) == " Qd - [" + dir.path() + "\\*.*]"; }))
+      << WindowTitle(main);
   // The instance mutex is held while the filer runs.
   const std::string mutex = InstanceMutexName(dir.File("Qd.ini"));
   UniqueHandle held(OpenMutexA(SYNCHRONIZE, FALSE, mutex.c_str()));
@@ -105,13 +107,15 @@ class FakeFilerWindow {
   HWND hwnd_ = nullptr;
 };
 
-TEST(QdExe, SecondStartWithNewProcHandsItsPathOverAndEnds) {
+TEST(QdExe, SecondStartWithNewProcHandsItsPathToTheTopFilerWindowAndEnds) {
   Win32TempDir dir;
   ProfileSettingsFile ini(dir.File("Qd.ini"));
   ini.WriteInt("Conf-Main", "NewProc", 1);
   QdProcess first(dir.path());
   ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  // A window with the title prefix above the real filer gets the command.
   FakeFilerWindow filer;
+  SetWindowPos(filer.hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
   QdProcess second(dir.path(), "C:\\表示\\ソフト.txt");
   bool second_showed_a_window = false;
@@ -128,24 +132,39 @@ TEST(QdExe, SecondStartWithNewProcHandsItsPathOverAndEnds) {
   EXPECT_EQ(filer.commands[0].second, 0);
   EXPECT_EQ(ini.ReadString("Etc", "CmdLine", ""), "C:\\表示\\ソフト.txt");
   EXPECT_TRUE(first.Running());
+}
 
-  // The real filer takes the slot when the command reaches it.
-  PostMessageA(first.WaitForMainWindow(), WM_COMMAND, 32835, 0);
+TEST(QdExe, HandOverRestoresTheRunningFilerWhichTakesTheSlot) {
+  Win32TempDir dir;
+  ProfileSettingsFile ini(dir.File("Qd.ini"));
+  ini.WriteInt("Conf-Main", "NewProc", 1);
+  QdProcess first(dir.path());
+  HWND main = first.WaitForMainWindow();
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(test::WaitFor([&] { return WindowTitle(main).rfind(" Qd - [", 0) == 0; }));
+  ShowWindow(main, SW_MINIMIZE);
+  ASSERT_TRUE(test::WaitFor([&] { return IsIconic(main) != FALSE; }));
+
+  QdProcess second(dir.path(), "C:\\windows");
+  ASSERT_TRUE(second.WaitForExit());
+  EXPECT_TRUE(test::WaitFor([&] { return !IsIconic(main); }));
   EXPECT_TRUE(test::WaitFor([&] { return ini.ReadString("Etc", "CmdLine", "x").empty(); }));
   EXPECT_TRUE(first.Running());
 }
 
-TEST(QdExe, HandOverWithNoFilerTitleEndsSilentlyAndKeepsTheSlot) {
+TEST(QdExe, HandOverWithNoFilerWindowEndsSilentlyAndKeepsTheSlot) {
   Win32TempDir dir;
   ProfileSettingsFile ini(dir.File("Qd.ini"));
   ini.WriteInt("Conf-Main", "NewProc", 1);
-  QdProcess first(dir.path());  // titled plain "Qd" until it lists a folder
-  ASSERT_NE(first.WaitForMainWindow(), nullptr);
+  // A filer that is still starting holds the mutex but has no such title yet.
+  CopyFileA(BuiltQdExe().c_str(), dir.File("Qd.exe").c_str(), FALSE);
+  const std::string name = InstanceMutexName(dir.File("Qd.ini"));
+  UniqueHandle starting(CreateMutexA(nullptr, FALSE, name.c_str()));
+  ASSERT_TRUE(starting);
   QdProcess second(dir.path(), "C:\\windows");
   ASSERT_TRUE(second.WaitForExit());
   EXPECT_TRUE(ProcessWindows(second.pid()).empty());
   EXPECT_EQ(ini.ReadString("Etc", "CmdLine", ""), "C:\\windows");
-  EXPECT_TRUE(first.Running());
 }
 
 TEST(QdExe, SecondStartWithoutNewProcRunsASecondFiler) {

@@ -28,8 +28,7 @@ class FilerFixture : public ::testing::Test {
                uint64_t time = kJuly2000, uint32_t attributes = kAttrArchive) {
     fs.folders[folder].push_back({name, attributes, size, time});
   }
-  void AddFolder(const std::string& folder, const std::string& name,
-                 uint64_t time = kJuly2000) {
+  void AddFolder(const std::string& folder, const std::string& name, uint64_t time = kJuly2000) {
     fs.folders[folder].push_back({name, kAttrDirectory, 0, time});
   }
   // A folder with its "." and ".." entries, as a directory search returns them.

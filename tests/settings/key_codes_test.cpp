@@ -18,11 +18,11 @@ TEST(KeyCodes, DecodeByBandsFromTheTop) {
     int code;
     DecodedKey key;
   } cases[] = {
-      {7123, {123, true, true, true}}, {7001, {1, true, true, true}},
-      {7000, {0, false, true, true}},  {6001, {1, false, true, true}},
-      {5065, {65, true, false, true}}, {4001, {1, false, false, true}},
+      {7123, {123, true, true, true}},  {7001, {1, true, true, true}},
+      {7000, {0, false, true, true}},   {6001, {1, false, true, true}},
+      {5065, {65, true, false, true}},  {4001, {1, false, false, true}},
       {3116, {116, true, true, false}}, {2067, {67, false, true, false}},
-      {1001, {1, true, false, false}}, {1000, {0, false, false, false}},
+      {1001, {1, true, false, false}},  {1000, {0, false, false, false}},
       {8, {8, false, false, false}},
   };
   for (const Case& c : cases) EXPECT_EQ(DecodeKeyCode(c.code), c.key) << c.code;

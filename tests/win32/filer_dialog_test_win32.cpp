@@ -140,7 +140,7 @@ TEST_F(FilerDialogTest, PanesHaveTheirStylesFieldsAndStartText) {
   for (int id : {IDC_MESSAGE_AREA, IDC_SEARCH_LINE, IDC_TAB_STRIP}) {
     EXPECT_FALSE(GetWindowLongA(Pane(id), GWL_EXSTYLE) & WS_EX_ACCEPTFILES) << id;
   }
-  EXPECT_EQ(WindowText(d.hwnd()), "Qd");
+  EXPECT_EQ(WindowText(d.hwnd()).substr(0, 7), " Qd - [");
   RECT r;
   GetWindowRect(d.hwnd(), &r);
   EXPECT_EQ(r.left, 268);
@@ -277,6 +277,142 @@ TEST_F(FilerDialogTest, CloseBoxActsLikeEsc) {
   PostMessageA(d.hwnd(), WM_CLOSE, 0, 0);
   d.Run();
   EXPECT_TRUE(d.closed());
+}
+
+// Messages through the dialog's own loop step, key pre-translation included.
+void PumpDialog(FilerDialog& d, DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) d.Dispatch(msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  } while (GetTickCount() - start < ms);
+}
+
+std::string ItemText(HWND list, int row, int column) {
+  char text[300] = {};
+  ListView_GetItemText(list, row, column, text, sizeof text);
+  return text;
+}
+
+void CreateFileOfSize(const std::string& path, DWORD size) {
+  test::WriteFileBytes(path, std::string(size, 'x'));
+}
+
+// A real folder listed into the real owner-data list view.
+class ListingDialogTest : public FilerDialogTest {
+ protected:
+  void SetUp() override {
+    char cwd[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    saved_cwd_ = cwd;
+    CreateDirectoryA(folder.File("表示").c_str(), nullptr);
+    CreateFileOfSize(folder.File("ソフト.txt"), 1234);
+    CreateFileOfSize(folder.File("archive.tar.gz"), 9);
+    CreateFileOfSize(folder.File(".cvsignore"), 10);
+    CreateFileOfSize(folder.File("ホテル.TXT"), 0);
+    CreateFileOfSize(folder.File("readme.md"), 100);
+    SetCurrentDirectoryA(folder.path().c_str());
+  }
+  void TearDown() override {
+    dialog.reset();
+    SetCurrentDirectoryA(saved_cwd_.c_str());
+  }
+  std::vector<std::string> ColumnTexts(int column) {
+    HWND list = Pane(IDC_FILE_LIST);
+    std::vector<std::string> texts;
+    for (int r = 0; r < ListView_GetItemCount(list); ++r)
+      texts.push_back(ItemText(list, r, column));
+    return texts;
+  }
+  int Cursor() { return ListView_GetNextItem(Pane(IDC_FILE_LIST), -1, LVNI_SELECTED); }
+
+  test::Win32TempDir folder;
+  std::string saved_cwd_;
+};
+
+TEST_F(ListingDialogTest, RealFolderIsListedIntoTheOwnerDataList) {
+  FilerDialog& d = Open();
+  HWND list = Pane(IDC_FILE_LIST);
+  EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & LVS_OWNERDATA);
+  EXPECT_EQ(ListView_GetItemCount(list), 7);
+  using Strings = std::vector<std::string>;
+  EXPECT_EQ(ColumnTexts(0),
+            (Strings{"/..", "/表示", ".cvsignore", "archive.tar", "readme", "ソフト", "ホテル"}));
+  EXPECT_EQ(ColumnTexts(1), (Strings{"", "", "", ".gz", ".md", ".txt", ".TXT"}));
+  EXPECT_EQ(ColumnTexts(2), (Strings{"<DIR>", "<DIR>", "10", "9", "100", "1234", "0"}));
+  EXPECT_EQ(ColumnTexts(4)[1], "-D---");
+  const std::string date = ColumnTexts(3)[5];
+  EXPECT_EQ(date.size(), 20u) << date;
+  EXPECT_EQ(date[0], ' ');
+  EXPECT_EQ(date[5], '/');
+  EXPECT_EQ(ItemText(Pane(IDC_SEARCH_LINE), 0, 3), "7");
+  EXPECT_EQ(WindowText(d.hwnd()), " Qd - [" + folder.path() + "\\*.*]");
+  EXPECT_EQ(Cursor(), 0);  // on ".."
+  EXPECT_EQ(SendMessageA(Pane(IDC_HISTORY_STORE), LB_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(ListingDialogTest, BoundKeyRunsItsCommand) {
+  settings.WriteInt("Key", "116", 32833);  // F5: toggle the menu bar
+  FilerDialog& d = Open();
+  ASSERT_NE(GetMenu(d.hwnd()), nullptr);
+  PostMessageA(Pane(IDC_FILE_LIST), WM_KEYDOWN, VK_F5, 0);
+  PumpDialog(d, 50);
+  EXPECT_EQ(GetMenu(d.hwnd()), nullptr);
+  EXPECT_EQ(d.filer().last_key_code(), 116);
+}
+
+TEST_F(ListingDialogTest, TypedLettersMoveTheCursor) {
+  FilerDialog& d = Open();
+  for (char c : std::string("re")) PostMessageA(Pane(IDC_FILE_LIST), WM_CHAR, c, 0);
+  PumpDialog(d, 50);
+  EXPECT_EQ(ItemText(Pane(IDC_FILE_LIST), Cursor(), 0), "readme");
+  EXPECT_EQ(ItemText(Pane(IDC_SEARCH_LINE), 0, 0), "RE");
+  PostMessageA(Pane(IDC_FILE_LIST), WM_CHAR, 'z', 0);
+  PumpDialog(d, 50);
+  EXPECT_EQ(ItemText(Pane(IDC_MESSAGE_AREA), 0, 0), "not found [REZ]");
+  EXPECT_EQ(ItemText(Pane(IDC_SEARCH_LINE), 0, 0), "RE");
+  // Down clears the search and moves the cursor as the list does.
+  PostMessageA(Pane(IDC_FILE_LIST), WM_KEYDOWN, VK_DOWN, 0);
+  PumpDialog(d, 50);
+  EXPECT_EQ(ItemText(Pane(IDC_SEARCH_LINE), 0, 0), "");
+  EXPECT_EQ(ItemText(Pane(IDC_FILE_LIST), Cursor(), 0), "ソフト");
+}
+
+void PressAlt(BYTE vk) {
+  INPUT in[4] = {};
+  for (INPUT& i : in) i.type = INPUT_KEYBOARD;
+  in[0].ki.wVk = VK_MENU;
+  in[1].ki.wVk = vk;
+  in[2].ki.wVk = vk;
+  in[2].ki.dwFlags = KEYEVENTF_KEYUP;
+  in[3].ki.wVk = VK_MENU;
+  in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+  SendInput(4, in, sizeof(INPUT));
+}
+
+TEST_F(ListingDialogTest, AltLettersSortWithTheRealKeyState) {
+  FilerDialog& d = Open();
+  SetForegroundWindow(d.hwnd());
+  SetFocus(Pane(IDC_FILE_LIST));
+  PumpDialog(d, 50);
+  using Strings = std::vector<std::string>;
+  struct Case {
+    BYTE vk;
+    int column;
+    bool ascending;
+  } cases[] = {{'S', 2, true}, {'S', 2, false}, {'X', 1, true}, {'D', 3, true},
+               {'A', 4, true}, {'N', 0, true},  {'N', 0, false}};
+  for (const Case& c : cases) {
+    PressAlt(c.vk);
+    PumpDialog(d, 100);
+    EXPECT_EQ(d.filer().sort_column(), c.column) << c.vk;
+    EXPECT_EQ(d.filer().sort_ascending(), c.ascending) << c.vk;
+  }
+  // Descending by name: files first, folders last.
+  EXPECT_EQ(ColumnTexts(0),
+            (Strings{"ホテル", "ソフト", "readme", "archive.tar", ".cvsignore", "/表示", "/.."}));
+  EXPECT_TRUE(IsWindowVisible(d.hwnd()));  // no menu loop was entered
 }
 
 }  // namespace

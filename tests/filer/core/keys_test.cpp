@@ -52,8 +52,8 @@ TEST_F(KeysTest, UnboundAltLettersSortByTheirColumn) {
     int vk;
     int normal_column;  // -1: not consumed
     int list_column;
-  } cases[] = {{'N', 0, 0}, {'X', 1, 2}, {'S', 2, 1}, {'D', 3, 1}, {'A', 4, 1}, {'P', -1, 1},
-               {'Q', -1, -1}};
+  } cases[] = {{'N', 0, 0}, {'X', 1, 2},  {'S', 2, 1},  {'D', 3, 1},
+               {'A', 4, 1}, {'P', -1, 1}, {'Q', -1, -1}};
   FilerWindow& w = Make();
   keys.alt = true;
   for (const Case& c : cases) {
@@ -230,7 +230,7 @@ TEST_F(KeysTest, RestoreCursorSelectsTheNamedRows) {
   for (int r : list.Selected()) names.push_back(window->rows().ItemName(r));
   EXPECT_EQ(names, (std::vector<std::string>{"reports", "memo.txt"}));
   EXPECT_EQ(list.visible_calls.back(), list.Selected()[0]);  // the row of the last name found
-  w.RestoreCursor("", 7);  // an empty list means ".."
+  w.RestoreCursor("", 7);                                    // an empty list means ".."
   EXPECT_TRUE(list.selected[0]);
   EXPECT_EQ(list.visible_calls.back(), 7);
 }

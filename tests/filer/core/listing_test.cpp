@@ -92,7 +92,8 @@ TEST_F(ListingTest, MaskPiecesAndTheFolderPass) {
   } cases[] = {
       {"*.txt;*.doc;", false, {"notes.txt", "b.txt", "c.doc"}},
       {"*.txt;*.doc", true, {"..", "notes.txt", "表示", "b.txt", "c.doc"}},
-      {"*;*.*", false,
+      {"*;*.*",
+       false,
        {"..", "..", "notes.txt", "notes.txt", "表示", "表示", ".cvsignore", ".cvsignore",
         "archive.tar.gz", "archive.tar.gz", "b.txt", "b.txt", "c.doc", "c.doc"}},
       {";*.doc", false, {"c.doc"}},  // an empty piece matches nothing

@@ -1,0 +1,71 @@
+#include "filer/core/platform_win32.h"
+
+#include <vector>
+
+#include "common/handles_win32.h"
+
+namespace qd {
+
+namespace {
+uint64_t Join(DWORD high, DWORD low) { return static_cast<uint64_t>(high) << 32 | low; }
+}  // namespace
+
+std::string Win32FileSystem::CurrentDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
+  return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+}
+
+bool Win32FileSystem::SetCurrentDirectory(const std::string& path) {
+  return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+void Win32FileSystem::Search(const std::string& pattern, EntrySink& sink) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(pattern.c_str(), &fd));
+  if (!find) return;  // unreadable, vanished, or nothing matches
+  do {
+    sink.Add(FoundEntry{fd.cFileName, fd.dwFileAttributes, Join(fd.nFileSizeHigh, fd.nFileSizeLow),
+                        Join(fd.ftLastWriteTime.dwHighDateTime, fd.ftLastWriteTime.dwLowDateTime)});
+  } while (FindNextFileA(find.get(), &fd));
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(path.c_str(), &fd));
+  return static_cast<bool>(find);
+}
+
+bool Win32FileSystem::ToLocalFileTime(uint64_t utc, uint64_t* local) {
+  FILETIME in{static_cast<DWORD>(utc), static_cast<DWORD>(utc >> 32)};
+  FILETIME out;
+  if (!FileTimeToLocalFileTime(&in, &out)) return false;
+  *local = Join(out.dwHighDateTime, out.dwLowDateTime);
+  return true;
+}
+
+void ListBoxStore::Add(std::string_view text) {
+  const std::string t(text);
+  SendMessageA(box_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t.c_str()));
+}
+
+void ListBoxStore::Insert(int index, std::string_view text) {
+  const std::string t(text);
+  SendMessageA(box_, LB_INSERTSTRING, index, reinterpret_cast<LPARAM>(t.c_str()));
+}
+
+void ListBoxStore::Delete(int index) { SendMessageA(box_, LB_DELETESTRING, index, 0); }
+
+std::string ListBoxStore::Text(int index) const {
+  const LRESULT len = SendMessageA(box_, LB_GETTEXTLEN, index, 0);
+  if (len == LB_ERR) return {};
+  std::vector<char> buffer(static_cast<std::size_t>(len) + 1);
+  SendMessageA(box_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data(), static_cast<std::size_t>(len));
+}
+
+int ListBoxStore::Count() const { return static_cast<int>(SendMessageA(box_, LB_GETCOUNT, 0, 0)); }
+
+void ListBoxStore::Clear() { SendMessageA(box_, LB_RESETCONTENT, 0, 0); }
+
+}  // namespace qd
