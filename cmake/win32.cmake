@@ -56,3 +56,8 @@ target_link_options(qd_e2e_tests PRIVATE ${QD_STATIC_LINK})
 target_compile_definitions(qd_e2e_tests PRIVATE QD_EXE_UNIX_PATH="$<TARGET_FILE:Qd>")
 add_dependencies(qd_e2e_tests Qd)
 gtest_discover_tests(qd_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+
+# Benchmarks: run with scripts/bench.sh.
+add_executable(qd_bench bench/listing_bench_win32.cpp ${QD_RESOURCES})
+target_link_libraries(qd_bench PRIVATE qd_win32)
+target_link_options(qd_bench PRIVATE ${QD_STATIC_LINK})

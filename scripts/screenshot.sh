@@ -18,6 +18,14 @@ shot_dir="$QD_WINE_DIR/screenshot"
 rm -rf "$shot_dir"
 mkdir -p "$shot_dir"
 cp dist/Qd.exe "$shot_dir/"
+# A small folder to list, with Japanese names.
+sample="$shot_dir/サンプル"
+mkdir -p "$sample/表示" "$sample/ソフト" "$sample/docs"
+for f in 予定表.xls 能力.doc ポスト.txt ホテル.TXT README.md archive.tar.gz .cvsignore; do
+  head -c $(( (RANDOM % 5000) + 1 )) /dev/zero >"$sample/$f"
+done
+touch -d '2000-07-15 09:05:03' "$sample/README.md"
+cd "$sample"
 wine explorer /desktop=Qd,1024x768 "$(winepath -w "$shot_dir/Qd.exe")" \
   </dev/null >"$QD_WINE_DIR/screenshot.log" 2>&1 &
 for _ in $(seq 1 100); do

@@ -49,6 +49,9 @@ class RowStore {
 
   // Memory of the store per row beyond the name bytes.
   static constexpr std::size_t kBytesPerRow = 32;
+  // Bytes the store holds now, reserve included, and the name bytes among them.
+  std::size_t MemoryBytes() const { return rows_.capacity() * sizeof(Row) + arena_.capacity(); }
+  std::size_t NameBytes() const { return arena_.size(); }
 
  private:
   struct Row {
