@@ -93,42 +93,31 @@ void FilerWindow::OnSize(int client_width, int client_height) {
 }
 
 bool FilerWindow::OnCommand(int id) {
-  switch (id) {
-    case kIdCancel:
-    case CommandId::CmdExit:
-      Cancel();
+  using Handler = void (FilerWindow::*)();
+  static constexpr struct {
+    int id;
+    Handler run;
+  } kHandlers[] = {
+      {kIdCancel, &FilerWindow::Cancel},
+      {CommandId::CmdExit, &FilerWindow::Cancel},
+      {CommandId::CmdToggleMenu, &FilerWindow::CmdToggleMenu},
+      {CommandId::CmdPathNotify, &FilerWindow::CmdPathNotify},
+      {CommandId::CmdRefresh, &FilerWindow::CmdRefresh},
+      {CommandId::CmdSearchNext, &FilerWindow::CmdSearchNext},
+      {CommandId::CmdSearchPrev, &FilerWindow::CmdSearchPrev},
+      {CommandId::CmdSearchComplete, &FilerWindow::CmdSearchComplete},
+      {CommandId::CmdSearchBackspace, &FilerWindow::CmdSearchBackspace},
+      {CommandId::CmdSearchClear, &FilerWindow::CmdSearchClear},
+  };
+  for (const auto& h : kHandlers) {
+    if (h.id == id) {
+      (this->*h.run)();
       return true;
-    case kIdOk:
-      return true;  // opening the selected rows comes with navigation
-    case CommandId::CmdToggleMenu:
-      CmdToggleMenu();
-      return true;
-    case CommandId::CmdPathNotify:
-      CmdPathNotify();
-      return true;
-    case CommandId::CmdRefresh:
-      CmdRefresh();
-      return true;
-    case CommandId::CmdSearchNext:
-      CmdSearchNext();
-      return true;
-    case CommandId::CmdSearchPrev:
-      CmdSearchPrev();
-      return true;
-    case CommandId::CmdSearchComplete:
-      CmdSearchComplete();
-      return true;
-    case CommandId::CmdSearchBackspace:
-      CmdSearchBackspace();
-      return true;
-    case CommandId::CmdSearchClear:
-      CmdSearchClear();
-      return true;
-    default:
-      // Every command of the table is offered; the ones not built yet do
-      // nothing.
-      return FilerCommandTable().Find(id) != nullptr;
+    }
   }
+  // OK opens the selected rows once navigation is there. Every command of
+  // the table is offered; the ones not built yet do nothing.
+  return id == kIdOk || FilerCommandTable().Find(id) != nullptr;
 }
 
 void FilerWindow::Cancel() {

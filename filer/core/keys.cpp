@@ -46,35 +46,20 @@ bool FilerWindow::OnKey(KeyMessage kind, int code) {
   return false;
 }
 
-// Alt and a letter, when nothing is bound to the key: sort by a column.
+// Alt and a letter, when nothing is bound to the key: sort by a column
+// (-1: the key is not a sort key in that mode).
 bool FilerWindow::SortKey(int vk) {
-  const bool list = view_mode_ == ViewMode::List;
-  int column = -1;
-  switch (vk) {
-    case 'N':
-      column = 0;
-      break;
-    case 'X':
-      column = list ? 2 : 1;
-      break;
-    case 'S':
-      column = list ? 1 : 2;
-      break;
-    case 'D':
-      column = list ? 1 : 3;
-      break;
-    case 'A':
-      column = list ? 1 : 4;
-      break;
-    case 'P':
-      column = list ? 1 : -1;
-      break;
-    default:
-      break;
+  static constexpr struct {
+    int vk, normal, list;
+  } kSortKeys[] = {{'N', 0, 0}, {'X', 1, 2}, {'S', 2, 1}, {'D', 3, 1}, {'A', 4, 1}, {'P', -1, 1}};
+  for (const auto& k : kSortKeys) {
+    if (k.vk != vk) continue;
+    const int column = view_mode_ == ViewMode::List ? k.list : k.normal;
+    if (column < 0) return false;
+    SortList(column, SortMode::User);
+    return true;
   }
-  if (column < 0) return false;
-  SortList(column, SortMode::User);
-  return true;
+  return false;
 }
 
 void FilerWindow::SetSearchText(std::string_view text) {

@@ -1,25 +1,18 @@
 // Listing the current folder into the file list, sorting it, and the pick
 // lists that replace its columns.
-#include <unordered_set>
-
 #include "common/cp932.h"
 #include "filer/core/filer_window.h"
+#include "filer/core/name_list.h"
 
 namespace qd {
 
 namespace {
 
-// Splits "a;b;" into its pieces; a piece may be empty.
+// The pieces of a mask, "a;b" or "a;b;"; a piece may be empty.
 std::vector<std::string> MaskPieces(std::string mask) {
   if (mask.empty() || mask.back() != ';') mask += ';';
-  std::vector<std::string> pieces;
-  std::size_t start = 0;
-  for (std::size_t semi = cp932::FindChar(mask, ';'); semi != std::string::npos;
-       semi = cp932::FindChar(mask, ';', semi + 1)) {
-    pieces.push_back(mask.substr(start, semi - start));
-    start = semi + 1;
-  }
-  return pieces;
+  const std::vector<std::string_view> views = SplitTerminated(mask, ';');
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 // Takes the entries of one search into the store: folders, files or both.

@@ -4,15 +4,15 @@
 
 namespace qd {
 
-std::vector<std::string_view> SplitNameList(std::string_view list) {
-  std::vector<std::string_view> names;
+std::vector<std::string_view> SplitTerminated(std::string_view text, char separator) {
+  std::vector<std::string_view> pieces;
   std::size_t start = 0;
-  for (std::size_t bar = cp932::FindChar(list, '|'); bar != std::string_view::npos;
-       bar = cp932::FindChar(list, '|', bar + 1)) {
-    names.push_back(list.substr(start, bar - start));
-    start = bar + 1;
+  for (std::size_t end = cp932::FindChar(text, separator); end != std::string_view::npos;
+       end = cp932::FindChar(text, separator, end + 1)) {
+    pieces.push_back(text.substr(start, end - start));
+    start = end + 1;
   }
-  return names;
+  return pieces;
 }
 
 }  // namespace qd

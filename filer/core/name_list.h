@@ -8,9 +8,15 @@
 
 namespace qd {
 
-// The entries of a name list; text after the last "|" is ignored, and a bar
-// that is the trail byte of a double-byte character is not a separator.
-std::vector<std::string_view> SplitNameList(std::string_view list);
+// The pieces of a text in which each piece ends with `separator`; text after
+// the last separator is ignored, and a trail byte equal to the separator
+// does not end a piece.
+std::vector<std::string_view> SplitTerminated(std::string_view text, char separator);
+
+// The entries of a name list.
+inline std::vector<std::string_view> SplitNameList(std::string_view list) {
+  return SplitTerminated(list, '|');
+}
 
 inline void AppendName(std::string& list, std::string_view name) {
   list += name;
