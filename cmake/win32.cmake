@@ -10,6 +10,7 @@ add_library(qd_win32 STATIC
   settings/profile_settings_file_win32.cpp
   filer/core/list_view_pane_win32.cpp
   filer/core/platform_win32.cpp
+  filer/core/shell_win32.cpp
   filer/core/filer_dialog_win32.cpp
   filer/core/filer_app_win32.cpp
 )

@@ -121,6 +121,9 @@ void FilerDialog::OnInitDialog() {
   SendMessageA(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
   tab_strip_ = GetDlgItem(w, IDC_TAB_STRIP);
+  tab_control_.Attach(tab_strip_);
+  shell_ = std::make_unique<Win32Shell>(shell_link_.get(), shell_link_file_.get(), shell_malloc_.get());
+  shell_->SetOwner(w);
   file_list_.Attach(GetDlgItem(w, IDC_FILE_LIST));
   history_.Attach(GetDlgItem(w, IDC_HISTORY_STORE));
   message_area_.Attach(GetDlgItem(w, IDC_MESSAGE_AREA));
@@ -131,7 +134,8 @@ void FilerDialog::OnInitDialog() {
   DragAcceptFiles(tab_strip_, FALSE);
 
   filer_ = std::make_unique<FilerWindow>(
-      FilerPorts{settings_, *this, file_list_, message_area_, search_line_, history_, fs_, keys_},
+      FilerPorts{settings_, *this, file_list_, message_area_, search_line_, history_, fs_, keys_,
+                 tab_control_, *shell_},
       program_folder_, pending_path_);
   filer_->Initialise();
   RECT client;
@@ -168,7 +172,13 @@ INT_PTR FilerDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
-      if (!filer_ || header->idFrom != IDC_FILE_LIST) return FALSE;
+      if (!filer_) return FALSE;
+      if (header->idFrom == IDC_TAB_STRIP) {
+        if (header->code == TCN_SELCHANGE) filer_->OnTabSelectionChange();
+        if (header->code == NM_CLICK) filer_->OnTabClick();
+        return FALSE;
+      }
+      if (header->idFrom != IDC_FILE_LIST) return FALSE;
       SetWindowLongPtrA(hwnd(), DWLP_MSGRESULT, OnFileListNotify(header));
       return TRUE;
     }
@@ -204,6 +214,9 @@ LRESULT FilerDialog::OnFileListNotify(NMHDR* header) {
       return -1;  // typed characters are the filer's own search
     case LVN_COLUMNCLICK:
       filer_->OnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
+      return 0;
+    case NM_DBLCLK:
+      filer_->OpenItem();
       return 0;
     default:
       return 0;
@@ -280,6 +293,10 @@ Answer FilerDialog::AskOkCancel(std::string_view text) {
   return MessageBoxA(hwnd(), t.c_str(), "Qd", MB_OKCANCEL | MB_ICONQUESTION) == IDOK
              ? Answer::Ok
              : Answer::Cancel;
+}
+
+void FilerDialog::ShowError(std::string_view text) {
+  MessageBoxA(hwnd(), std::string(text).c_str(), "Qd", MB_OK);
 }
 
 void FilerDialog::Close() {

@@ -12,6 +12,7 @@
 #include "filer/core/filer_window.h"
 #include "filer/core/list_view_pane_win32.h"
 #include "filer/core/platform_win32.h"
+#include "filer/core/shell_win32.h"
 
 namespace qd {
 
@@ -39,6 +40,8 @@ class FilerDialog : public FramePort {
   void SetPaneFont(std::string_view face, int tenths) override;
   void ShowMenuBar(bool shown) override;
   Answer AskOkCancel(std::string_view text) override;
+  void ShowError(std::string_view text) override;
+  void Beep() override { MessageBeep(static_cast<UINT>(-1)); }
   void Close() override;
 
  private:
@@ -61,6 +64,8 @@ class FilerDialog : public FramePort {
   ListBoxStore history_;
   Win32FileSystem fs_;
   Win32KeyState keys_;
+  TabControlStrip tab_control_;
+  std::unique_ptr<Win32Shell> shell_;
   std::unique_ptr<FilerWindow> filer_;
   UniqueFont font_;
   UniqueMenu detached_menu_;

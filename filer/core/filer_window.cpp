@@ -19,6 +19,8 @@ FilerWindow::FilerWindow(FilerPorts p, std::string program_folder, std::string p
       history_(p.history),
       fs_(p.fs),
       keys_(p.keys),
+      tabs_(p.tabs),
+      shell_(p.shell),
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)),
       rows_(p.fs) {}
@@ -43,7 +45,15 @@ void FilerWindow::Initialise() {
   frame_.SetWindowRect(r.left, r.top, r.right, r.bottom);
   mask_ = settings_.ReadString("FileMask", "No0", "*.*");
   no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;
-  FillList();
+  // The per-tab store gets its prepared slots; one tab on the start folder.
+  tab_paths_.assign(prefs_.tab_max, "");
+  tab_cursor_names_.assign(prefs_.tab_max, "");
+  tab_cursor_rows_.assign(prefs_.tab_max, 0);
+  const std::string start = fs_.CurrentDirectory();
+  InsertTab(0, start);
+  current_tab_ = 0;
+  tabs_.SelectTab(0);
+  ChangeFolder(start);
   ShowMessage(kVersionText, false);
 }
 
@@ -108,6 +118,24 @@ bool FilerWindow::OnCommand(int id) {
       {CommandId::CmdSearchComplete, &FilerWindow::CmdSearchComplete},
       {CommandId::CmdSearchBackspace, &FilerWindow::CmdSearchBackspace},
       {CommandId::CmdSearchClear, &FilerWindow::CmdSearchClear},
+      {kIdOk, &FilerWindow::OpenItem},
+      {CommandId::CmdParentFolder, &FilerWindow::CmdParentFolder},
+      {CommandId::CmdDriveRoot, &FilerWindow::CmdDriveRoot},
+      {CommandId::CmdBack, &FilerWindow::CmdBack},
+      {CommandId::CmdGoTo, &FilerWindow::CmdGoTo},
+      {CommandId::CmdGoToTemporary, &FilerWindow::CmdGoToTemporary},
+      {CommandId::CmdTreeMove, &FilerWindow::CmdTreeMove},
+      {CommandId::CmdTreeMoveWithFiles, &FilerWindow::CmdTreeMoveWithFiles},
+      {CommandId::CmdNewTab, &FilerWindow::CmdNewTab},
+      {CommandId::CmdCloseTab, &FilerWindow::CmdCloseTab},
+      {CommandId::CmdNextTab, &FilerWindow::CmdNextTab},
+      {CommandId::CmdPrevTab, &FilerWindow::CmdPrevTab},
+      {CommandId::CmdSwapNextTab, &FilerWindow::CmdSwapNextTab},
+      {CommandId::CmdSwapPrevTab, &FilerWindow::CmdSwapPrevTab},
+      {CommandId::CmdTabList, &FilerWindow::CmdTabList},
+      {CommandId::CmdFolderHistory, &FilerWindow::CmdFolderHistory},
+      {CommandId::CmdDeleteToRecycleBin, &FilerWindow::CmdDeleteToRecycleBin},
+      {CommandId::CmdDelete, &FilerWindow::CmdDelete},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {
@@ -115,9 +143,8 @@ bool FilerWindow::OnCommand(int id) {
       return true;
     }
   }
-  // OK opens the selected rows once navigation is there. Every command of
-  // the table is offered; the ones not built yet do nothing.
-  return id == kIdOk || FilerCommandTable().Find(id) != nullptr;
+  // Every command of the table is offered; the ones not built yet do nothing.
+  return FilerCommandTable().Find(id) != nullptr;
 }
 
 void FilerWindow::Cancel() {
@@ -126,12 +153,25 @@ void FilerWindow::Cancel() {
     return;
   }
   if (view_mode_ == ViewMode::TemporaryMove) {
-    // The temporary move arrives with navigation; until then nothing starts one.
-    view_mode_ = ViewMode::Normal;
+    EndTemporaryMove(true);
     return;
   }
   if (prefs_.confirm_exit && frame_.AskOkCancel(kExitQuestion) == Answer::Cancel) return;
+  tab_paths_.clear();
+  tab_cursor_names_.clear();
+  tab_cursor_rows_.clear();
   frame_.Close();
+}
+
+// In the history list and the tab list the delete commands remove entries
+// and close tabs; the recycle-bin variant asks first.
+void FilerWindow::CmdDeleteToRecycleBin() { DeleteFromPickList(true); }
+void FilerWindow::CmdDelete() { DeleteFromPickList(false); }
+
+void FilerWindow::DeleteFromPickList(bool confirm) {
+  if (view_mode_ != ViewMode::List) return;  // deleting files comes with the file operations
+  if (list_kind_ == kFolderHistoryList) DeleteFromHistoryList(confirm);
+  if (list_kind_ == kTabList) CloseFromTabList(confirm);
 }
 
 void FilerWindow::ShowMessage(std::string_view text, bool repaint) {

@@ -55,6 +55,8 @@ struct FilerPorts {
   HistoryStorePort& history;
   FileSystemPort& fs;
   KeyStatePort& keys;
+  TabStripPort& tabs;
+  ShellPort& shell;
 };
 
 class FilerWindow {
@@ -110,6 +112,54 @@ class FilerWindow {
   void CmdSearchBackspace();
   void CmdSearchClear();
 
+  // Navigation.
+  bool ChangeFolder(const std::string& path);
+  bool ChangeDrive(int drive);
+  void OpenItem();
+  void CmdParentFolder();
+  void CmdDriveRoot();
+  void CmdBack();
+  void CmdGoTo();
+  void CmdGoToTemporary();
+  void CmdTreeMove() { TreeMove(false); }
+  void CmdTreeMoveWithFiles() { TreeMove(true); }
+  int StartTemporaryMove();
+  void EndTemporaryMove(bool go_back);
+  bool BrowseForFolder(std::string_view title, std::string* path, bool with_files);
+  // Option n of the key that started the command; empty shows "オプション未設定".
+  std::string KeyOption(int n);
+
+  // Tabs and the folder history.
+  void SelectTab(int index);
+  void InsertTab(int index, const std::string& path);
+  void OpenNewTab(const std::string& path, bool select);
+  void DeleteTab(int index);
+  void SetTabText(int index, const std::string& path);
+  void CmdNewTab();
+  void CmdCloseTab();
+  void CmdNextTab() { StepTab(1); }
+  void CmdPrevTab() { StepTab(-1); }
+  void CmdSwapNextTab() { SwapTab(1); }
+  void CmdSwapPrevTab() { SwapTab(-1); }
+  void CmdTabList();
+  void CmdFolderHistory();
+  // Tab strip events: a selection the user changed, a click.
+  void OnTabSelectionChange();
+  void OnTabClick();
+  void RecordFolder(const std::string& folder);
+  // The delete commands in the history list and the tab list.
+  void DeleteFromHistoryList(bool confirm);
+  void CloseFromTabList(bool confirm);
+  void CmdDeleteToRecycleBin();
+  void CmdDelete();
+  int TabCount() const { return tabs_.TabCount(); }
+  int current_tab() const { return current_tab_; }
+  const std::vector<std::string>& tab_paths() const { return tab_paths_; }
+  const std::vector<std::string>& tab_cursor_names() const { return tab_cursor_names_; }
+  const std::vector<int>& tab_cursor_rows() const { return tab_cursor_rows_; }
+  bool send_flag() const { return temp_.send; }
+  void set_send_flag(bool send) { temp_.send = send; }
+
   // The selection read back from the rows.
   std::string SelectedNames() const;
   std::string SelectedNamesWithTotals();
@@ -128,9 +178,6 @@ class FilerWindow {
   const std::string& pending_path() const { return pending_path_; }
   const RowStore& rows() const { return rows_; }
   RowStore& rows() { return rows_; }
-  // The remembered cursor of the current tab (names and bottom row).
-  const std::string& tab_cursor_names() const { return tab_cursor_names_; }
-  int tab_cursor_row() const { return tab_cursor_row_; }
 
  private:
   void ReadAndApplyPreferences();
@@ -142,6 +189,14 @@ class FilerWindow {
   void SearchStep(bool forward);
   bool SortKey(int vk);
   void SetSearchText(std::string_view text);
+  void TreeMove(bool with_files);
+  void DeleteFromPickList(bool confirm);
+  void StepTab(int step);
+  void SwapTab(int step);
+  void StoreTabCursor(int index, std::string names, int row);
+  void ClearFileList();
+  bool OpenRowInList(int row, bool shift);
+  std::string OpenParameters();
 
   SettingsFile& settings_;
   FramePort& frame_;
@@ -151,6 +206,8 @@ class FilerWindow {
   HistoryStorePort& history_;
   FileSystemPort& fs_;
   KeyStatePort& keys_;
+  TabStripPort& tabs_;
+  ShellPort& shell_;
 
   std::string program_folder_;
   std::string pending_path_;
@@ -176,9 +233,22 @@ class FilerWindow {
     int widths[4] = {0, 0, 0, 0};
   } list_save_;
 
-  // The current tab's remembered cursor; the tab store takes it over.
-  std::string tab_cursor_names_;
-  int tab_cursor_row_ = 0;
+  // The per-tab store: parallel slots, TabMax prepared, more added as tabs
+  // open beyond it and given back when they close.
+  std::vector<std::string> tab_paths_;
+  std::vector<std::string> tab_cursor_names_;
+  std::vector<int> tab_cursor_rows_;
+  int current_tab_ = -1;
+  bool tab_selection_changed_ = false;
+
+  // Where a temporary move began, to go back there.
+  struct TemporaryMove {
+    std::string folder;
+    std::string names;
+    int bottom_row = 0;
+    int tab = 0;
+    bool send = false;
+  } temp_;
 };
 
 }  // namespace qd

@@ -71,8 +71,7 @@ void FilerWindow::FillList() {
   std::string display = folder;
   if (!cp932::EndsWithBackslash(display)) display += '\\';
   frame_.SetTitle(" Qd - [" + display + mask_ + "]");
-  // The folder history's own rules come with the tabs.
-  history_.Insert(0, folder);
+  RecordFolder(folder);
 
   ListPieces();
   // Below the threshold the filer's own sort applies; above it the rows keep
@@ -213,12 +212,11 @@ void FilerWindow::LeaveListMode(bool go_back) {
   if (go_back) {
     std::string folder = list_save_.folder;
     if (cp932::FindChar(folder, '\\') == std::string::npos) folder += '\\';  // D: is D:\ .
-    fs_.SetCurrentDirectory(folder);
+    fs_.ChangeDirectory(folder);
     FillList();
     RestoreCursor(list_save_.names, list_save_.bottom_row);
   } else {
-    tab_cursor_names_ = list_save_.names;
-    tab_cursor_row_ = list_save_.bottom_row;
+    StoreTabCursor(current_tab_, list_save_.names, list_save_.bottom_row);
   }
   list_kind_ = kNoList;
   list_save_.folder.clear();

@@ -1,5 +1,8 @@
 #include "filer/core/platform_win32.h"
 
+#include <commctrl.h>
+#include <direct.h>
+
 #include <vector>
 
 #include "common/handles_win32.h"
@@ -16,7 +19,7 @@ std::string Win32FileSystem::CurrentDirectory() {
   return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
 }
 
-bool Win32FileSystem::SetCurrentDirectory(const std::string& path) {
+bool Win32FileSystem::ChangeDirectory(const std::string& path) {
   return SetCurrentDirectoryA(path.c_str()) != FALSE;
 }
 
@@ -43,6 +46,50 @@ bool Win32FileSystem::ToLocalFileTime(uint64_t utc, uint64_t* local) {
   *local = Join(out.dwHighDateTime, out.dwLowDateTime);
   return true;
 }
+
+bool Win32FileSystem::Attributes(const std::string& path, uint32_t* attributes) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES) return false;
+  *attributes = a;
+  return true;
+}
+
+bool Win32FileSystem::DriveCurrentDirectory(int drive, std::string* path) {
+  char buffer[MAX_PATH];
+  if (!_getdcwd(drive, buffer, MAX_PATH)) return false;
+  *path = buffer;
+  return true;
+}
+
+bool Win32FileSystem::ChangeDrive(int drive) { return _chdrive(drive) == 0; }
+
+std::string Win32FileSystem::ShortPath(const std::string& path) {
+  char buffer[MAX_PATH];
+  const DWORD n = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : path;
+}
+
+void TabControlStrip::InsertTab(int index, std::string_view text) {
+  std::string t(text);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = t.data();
+  SendMessageA(tabs_, TCM_INSERTITEMA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TabControlStrip::SetTabText(int index, std::string_view text) {
+  std::string t(text);
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = t.data();
+  SendMessageA(tabs_, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+void TabControlStrip::DeleteTab(int index) { TabCtrl_DeleteItem(tabs_, index); }
+int TabControlStrip::TabCount() const { return TabCtrl_GetItemCount(tabs_); }
+int TabControlStrip::SelectedTab() const { return TabCtrl_GetCurSel(tabs_); }
+void TabControlStrip::SelectTab(int index) { TabCtrl_SetCurSel(tabs_, index); }
+void TabControlStrip::Repaint() { RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 
 void ListBoxStore::Add(std::string_view text) {
   const std::string t(text);

@@ -10,10 +10,30 @@ namespace qd {
 class Win32FileSystem : public FileSystemPort {
  public:
   std::string CurrentDirectory() override;
-  bool SetCurrentDirectory(const std::string& path) override;
+  bool ChangeDirectory(const std::string& path) override;
   void Search(const std::string& pattern, EntrySink& sink) override;
   bool Exists(const std::string& path) override;
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override;
+  bool Attributes(const std::string& path, uint32_t* attributes) override;
+  uint32_t LogicalDrives() override { return GetLogicalDrives(); }
+  bool DriveCurrentDirectory(int drive, std::string* path) override;
+  bool ChangeDrive(int drive) override;
+  std::string ShortPath(const std::string& path) override;
+};
+
+class TabControlStrip : public TabStripPort {
+ public:
+  void Attach(HWND tabs) { tabs_ = tabs; }
+  void InsertTab(int index, std::string_view text) override;
+  void SetTabText(int index, std::string_view text) override;
+  void DeleteTab(int index) override;
+  int TabCount() const override;
+  int SelectedTab() const override;
+  void SelectTab(int index) override;
+  void Repaint() override;
+
+ private:
+  HWND tabs_ = nullptr;
 };
 
 class Win32KeyState : public KeyStatePort {

@@ -105,7 +105,7 @@ class FileSystemPort {
  public:
   virtual ~FileSystemPort() = default;
   virtual std::string CurrentDirectory() = 0;
-  virtual bool SetCurrentDirectory(const std::string& path) = 0;
+  virtual bool ChangeDirectory(const std::string& path) = 0;
   // A directory search for `pattern`, relative to the current directory;
   // nothing is found when the search fails.
   virtual void Search(const std::string& pattern, EntrySink& sink) = 0;
@@ -113,6 +113,48 @@ class FileSystemPort {
   virtual bool Exists(const std::string& path) = 0;
   // UTC file time to local file time; false when it cannot be converted.
   virtual bool ToLocalFileTime(uint64_t utc, uint64_t* local) = 0;
+  // The attributes of a path; false when it does not exist.
+  virtual bool Attributes(const std::string& path, uint32_t* attributes) = 0;
+  // Bit 0 is drive A.
+  virtual uint32_t LogicalDrives() = 0;
+  // A drive's own current folder (drive 1 is A); false when it has none.
+  virtual bool DriveCurrentDirectory(int drive, std::string* path) = 0;
+  // Makes the drive current; false when it cannot be.
+  virtual bool ChangeDrive(int drive) = 0;
+  // The 8.3 form of a path, or the path itself when there is none.
+  virtual std::string ShortPath(const std::string& path) = 0;
+};
+
+// The tab strip: one tab per open folder.
+class TabStripPort {
+ public:
+  virtual ~TabStripPort() = default;
+  virtual void InsertTab(int index, std::string_view text) = 0;
+  virtual void SetTabText(int index, std::string_view text) = 0;
+  virtual void DeleteTab(int index) = 0;
+  virtual int TabCount() const = 0;
+  virtual int SelectedTab() const = 0;  // -1 when none
+  virtual void SelectTab(int index) = 0;
+  virtual void Repaint() = 0;
+};
+
+// What the filer leaves to the shell.
+class ShellPort {
+ public:
+  virtual ~ShellPort() = default;
+  // Opens a document with the "open" verb (or starts a program) with a
+  // parameter line; returns at once.
+  virtual void Open(const std::string& file, const std::string& parameters) = 0;
+  struct Shortcut {
+    bool ok = false;
+    std::string target;
+    bool folder = false;
+  };
+  // Loads a .lnk file, resolves it without a window and reads its target.
+  virtual Shortcut ResolveShortcut(const std::string& lnk) = 0;
+  // The shell's folder browser, starting at `initial`; false when cancelled.
+  virtual bool BrowseForFolder(std::string_view title, const std::string& initial,
+                               bool with_files, std::string* chosen) = 0;
 };
 
 // Whether the modifier keys are down at the time of the current message.
@@ -147,6 +189,9 @@ class FramePort {
   virtual void ShowMenuBar(bool shown) = 0;
   // OK and Cancel with a question icon.
   virtual Answer AskOkCancel(std::string_view text) = 0;
+  // A failure that stops an action: a message box with OK.
+  virtual void ShowError(std::string_view text) = 0;
+  virtual void Beep() = 0;
   // Ends the modal run of the window.
   virtual void Close() = 0;
 };

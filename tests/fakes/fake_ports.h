@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/cp932.h"
 #include "filer/core/ports.h"
 
 namespace qd::test {
@@ -152,12 +153,34 @@ class FakeFileSystem : public FileSystemPort {
   };
 
   std::string CurrentDirectory() override { return current; }
-  bool SetCurrentDirectory(const std::string& path) override {
-    std::string p = path;
-    if (p.size() > 3 && p.back() == '\\') p.pop_back();
+  bool ChangeDirectory(const std::string& path) override {
+    const std::string p = Resolve(path);
     if (!folders.count(p)) return false;
     current = p;
     return true;
+  }
+  // An absolute path of the fake's folders: relative names and ".." are
+  // taken from the current folder; no trailing backslash but for a root.
+  std::string Resolve(const std::string& path) const {
+    std::string p = path;
+    if (p.size() < 2 || p[1] != ':') p = (current.back() == '\\' ? current : current + "\\") + p;
+    std::vector<std::string> parts;
+    std::size_t start = 3;
+    const std::string root = p.substr(0, 2) + "\\";
+    while (start <= p.size()) {
+      std::size_t slash = cp932::FindChar(p, '\\', start);
+      if (slash == std::string::npos) slash = p.size();
+      const std::string part = p.substr(start, slash - start);
+      if (part == "..") {
+        if (!parts.empty()) parts.pop_back();
+      } else if (!part.empty() && part != ".") {
+        parts.push_back(part);
+      }
+      start = slash + 1;
+    }
+    std::string out = root;
+    for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? "\\" : "") + parts[i];
+    return out;
   }
   void Search(const std::string& pattern, EntrySink& sink) override {
     searches.push_back(pattern);
@@ -168,7 +191,40 @@ class FakeFileSystem : public FileSystemPort {
       sink.Add(FoundEntry{e.name, e.attributes, e.size, e.time});
     }
   }
-  bool Exists(const std::string& path) override { return !vanished.count(path); }
+  bool Exists(const std::string& path) override {
+    return !vanished.count(path) && (folders.count(Resolve(path)) || FindFile(path));
+  }
+  bool Attributes(const std::string& path, uint32_t* attributes) override {
+    if (folders.count(Resolve(path))) {
+      *attributes = kAttrDirectory;
+      return true;
+    }
+    const Entry* e = FindFile(path);
+    if (!e) return false;
+    *attributes = e->attributes;
+    return true;
+  }
+  uint32_t LogicalDrives() override { return drives; }
+  bool DriveCurrentDirectory(int drive, std::string* path) override {
+    auto it = drive_folders.find(drive);
+    if (it == drive_folders.end()) return false;
+    *path = it->second;
+    return true;
+  }
+  bool ChangeDrive(int drive) override { return drives >> (drive - 1) & 1; }
+  std::string ShortPath(const std::string& path) override { return "~" + path; }
+  const Entry* FindFile(const std::string& path) const {
+    const std::string full = Resolve(path);
+    const std::size_t slash = cp932::FindLastChar(full, '\\');
+    std::string folder = full.substr(0, slash);
+    if (folder.size() == 2) folder += '\\';
+    auto it = folders.find(folder);
+    if (it == folders.end()) return nullptr;
+    for (const Entry& e : it->second) {
+      if (e.name == full.substr(slash + 1)) return &e;
+    }
+    return nullptr;
+  }
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
     *local = utc + offset;
     return utc < 0x7000000000000000ull;
@@ -198,6 +254,8 @@ class FakeFileSystem : public FileSystemPort {
   std::string current = "C:\\";
   std::map<std::string, std::vector<Entry>> folders;
   std::set<std::string> vanished;
+  uint32_t drives = 0x1C;  // C:, D:, E:
+  std::map<int, std::string> drive_folders;
   std::vector<std::string> searches;
   uint64_t offset = 0;
 };
@@ -224,6 +282,8 @@ class FakeFrame : public FramePort {
     questions.emplace_back(text);
     return answer;
   }
+  void ShowError(std::string_view text) override { errors.emplace_back(text); }
+  void Beep() override { ++beeps; }
   void Close() override { ++closes; }
 
   std::map<Pane, PaneRect> panes;
@@ -233,8 +293,51 @@ class FakeFrame : public FramePort {
   int tenths = -1;
   std::vector<bool> menu_calls;
   std::vector<std::string> questions;
+  std::vector<std::string> errors;
+  int beeps = 0;
   Answer answer = Answer::Ok;
   int closes = 0;
+};
+
+class FakeTabs : public TabStripPort {
+ public:
+  void InsertTab(int index, std::string_view text) override {
+    texts.insert(texts.begin() + index, std::string(text));
+    if (selected >= index) ++selected;
+  }
+  void SetTabText(int index, std::string_view text) override { texts.at(index) = text; }
+  void DeleteTab(int index) override {
+    texts.erase(texts.begin() + index);
+    if (selected == index) selected = -1;
+    else if (selected > index) --selected;
+  }
+  int TabCount() const override { return static_cast<int>(texts.size()); }
+  int SelectedTab() const override { return selected; }
+  void SelectTab(int index) override { selected = index; }
+  void Repaint() override {}
+  std::vector<std::string> texts;
+  int selected = -1;
+};
+
+class FakeShell : public ShellPort {
+ public:
+  void Open(const std::string& file, const std::string& parameters) override {
+    opened.push_back(parameters.empty() ? file : file + " |" + parameters);
+  }
+  Shortcut ResolveShortcut(const std::string& lnk) override {
+    auto it = shortcuts.find(lnk);
+    return it == shortcuts.end() ? Shortcut{} : it->second;
+  }
+  bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
+                       std::string* chosen) override {
+    browsed.push_back(std::string(title) + "|" + initial + (with_files ? "|files" : ""));
+    if (browse_result.empty()) return false;
+    *chosen = browse_result;
+    return true;
+  }
+  std::vector<std::string> opened, browsed;
+  std::map<std::string, Shortcut> shortcuts;
+  std::string browse_result;
 };
 
 }  // namespace qd::test

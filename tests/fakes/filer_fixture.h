@@ -17,9 +17,14 @@ inline constexpr uint64_t kJuly2000 = 126081255030000000ull;
 
 class FilerFixture : public ::testing::Test {
  protected:
+  FilerFixture() { fs.folders["C:\\"]; }
+
   FilerWindow& Make() {
+    tabs = FakeTabs{};
+    history.items.clear();
     window = std::make_unique<FilerWindow>(
-        FilerPorts{settings, frame, list, message, search, history, fs, keys}, "C:\\Qd", "");
+        FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell},
+        "C:\\Qd", "");
     window->Initialise();
     return *window;
   }
@@ -56,6 +61,8 @@ class FilerFixture : public ::testing::Test {
   FakeHistory history;
   FakeFileSystem fs;
   FakeKeys keys;
+  FakeTabs tabs;
+  FakeShell shell;
   std::unique_ptr<FilerWindow> window;
 };
 

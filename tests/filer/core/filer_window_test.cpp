@@ -127,8 +127,8 @@ TEST_F(FilerWindowTest, SizeChangesLayOutThePanesAndRepaintTheMessageArea) {
 }
 
 TEST_F(FilerWindowTest, SizeMessagesBeforeInitialisationDoNothing) {
-  FilerWindow w(FilerPorts{settings, frame, list, message, search, history, fs, keys}, "C:\\Qd",
-                "");
+  FilerWindow w(FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell},
+                "C:\\Qd", "");
   w.OnSize(800, 600);
   EXPECT_TRUE(frame.panes.empty());
 }

@@ -74,6 +74,7 @@ TEST_F(SelectionTest, PruneVanishedRowsKeepsTheRestInOrder) {
   RowStore& rows = window->rows();
   for (const char* name : {"one.txt", "two.txt", "three.txt", "four.txt"}) {
     rows.AddTextRow(name, "D:\\Data");
+    AddFile("D:\\Data", name);
   }
   list.SetRowCount(rows.size());
   list.Select({3});
