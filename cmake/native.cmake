@@ -21,6 +21,8 @@ add_executable(qd_native_tests
   tests/filer/core/listing_test.cpp
   tests/filer/core/keys_test.cpp
   tests/filer/core/selection_test.cpp
+  tests/filer/core/navigation_test.cpp
+  tests/filer/core/tabs_test.cpp
 )
 target_link_libraries(qd_native_tests PRIVATE qd_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(qd_native_tests DISCOVERY_TIMEOUT 60)

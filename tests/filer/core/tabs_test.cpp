@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "settings/command_table.h"
+#include "tests/fakes/filer_fixture.h"
+
+namespace qd {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+// Folders C:\P, C:\Q, C:\R, C:\S with a few files each.
+class TabsTest : public test::FilerFixture {
+ protected:
+  void SetUp() override {
+    fs.current = "C:\\P";
+    for (const char* f : {"C:\\P", "C:\\Q", "C:\\R", "C:\\S"}) {
+      MakeFolder(f);
+      for (int i = 0; i < 30; ++i) AddFile(f, "file" + std::to_string(10 + i) + ".txt");
+    }
+  }
+  // Tabs P, Q, R with Q current.
+  FilerWindow& ThreeTabs() {
+    FilerWindow& w = Make();
+    w.OpenNewTab("C:\\Q", true);
+    w.OpenNewTab("C:\\R", false);
+    EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "R"}));
+    EXPECT_EQ(w.current_tab(), 1);
+    return w;
+  }
+  Strings Paths(FilerWindow& w) const {
+    return Strings(w.tab_paths().begin(), w.tab_paths().begin() + tabs.TabCount());
+  }
+  std::string CursorName() const { return window->rows().ItemName(list.NextSelected(-1)); }
+};
+
+TEST_F(TabsTest, NewTabGoesRightOfTheCurrentOneAndIsSelected) {
+  FilerWindow& w = ThreeTabs();
+  shell.browse_result = "C:\\S";
+  w.OnCommand(CmdNewTab);
+  EXPECT_EQ(shell.browsed, (Strings{"新規タブのフォルダを選択してください|C:\\Q"}));
+  EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "S", "R"}));
+  EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q", "C:\\S", "C:\\R"}));
+  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(tabs.selected, 2);
+  EXPECT_EQ(fs.current, "C:\\S");
+  shell.browse_result.clear();
+  w.OnCommand(CmdNewTab);  // cancelled
+  EXPECT_EQ(tabs.TabCount(), 4);
+}
+
+TEST_F(TabsTest, SwappingTheLastTabRotatesWithoutListingAgain) {
+  FilerWindow& w = ThreeTabs();
+  w.OnCommand(CmdNextTab);  // R
+  const std::size_t searches = fs.searches.size();
+  w.OnCommand(CmdSwapNextTab);
+  EXPECT_EQ(tabs.texts, (Strings{"R", "P", "Q"}));
+  EXPECT_EQ(Paths(w), (Strings{"C:\\R", "C:\\P", "C:\\Q"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(tabs.selected, 0);
+  EXPECT_EQ(fs.current, "C:\\R");
+  EXPECT_EQ(fs.searches.size(), searches);
+  w.OnCommand(CmdSwapPrevTab);  // from the first: to the end again
+  EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "R"}));
+  w.OnCommand(CmdSwapPrevTab);
+  EXPECT_EQ(tabs.texts, (Strings{"P", "R", "Q"}));
+}
+
+TEST_F(TabsTest, NextAndPrevWrap) {
+  FilerWindow& w = ThreeTabs();
+  w.OnCommand(CmdNextTab);
+  w.OnCommand(CmdNextTab);
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(fs.current, "C:\\P");
+  w.OnCommand(CmdPrevTab);
+  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(fs.current, "C:\\R");
+}
+
+TEST_F(TabsTest, ClosingTabsSelectsTheNeighbourAndKeepsTheLast) {
+  FilerWindow& w = ThreeTabs();
+  w.SelectTab(0);
+  w.OnCommand(CmdCloseTab);
+  EXPECT_EQ(tabs.texts, (Strings{"Q", "R"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(fs.current, "C:\\Q");
+  w.OpenNewTab("C:\\S", false);  // Q, S, R
+  w.SelectTab(2);
+  w.OnCommand(CmdCloseTab);
+  EXPECT_EQ(tabs.texts, (Strings{"Q", "S"}));
+  EXPECT_EQ(w.current_tab(), 1);
+  EXPECT_EQ(fs.current, "C:\\S");
+  w.OnCommand(CmdCloseTab);
+  w.OnCommand(CmdCloseTab);  // the only tab stays and is listed again
+  EXPECT_EQ(tabs.texts, (Strings{"Q"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(fs.current, "C:\\Q");
+}
+
+TEST_F(TabsTest, SwitchingBackRestoresSelectionAndScroll) {
+  FilerWindow& w = ThreeTabs();
+  w.SelectTab(0);
+  list.Select({12, 13});
+  const Strings names = {window->rows().ItemName(12), window->rows().ItemName(13)};
+  list.top = 8;
+  w.SelectTab(2);
+  EXPECT_EQ(CursorName(), "..");
+  w.SelectTab(0);
+  Strings selected;
+  for (int r : list.Selected()) selected.push_back(window->rows().ItemName(r));
+  EXPECT_EQ(selected, names);
+  EXPECT_EQ(list.visible_calls.back(), 27);
+  EXPECT_EQ(w.tab_cursor_rows()[0], 27);
+}
+
+TEST_F(TabsTest, ATabWhoseFolderVanishedShowsAnEmptyList) {
+  FilerWindow& w = ThreeTabs();
+  fs.folders.erase("C:\\R");
+  w.SelectTab(2);
+  EXPECT_EQ(frame.beeps, 1);
+  EXPECT_TRUE(frame.errors.empty());
+  EXPECT_EQ(list.RowCount(), 0);
+  EXPECT_EQ(w.tab_paths()[2], "C:\\R");
+}
+
+TEST_F(TabsTest, TabsBeyondTabMaxAddSlotsAndGiveThemBack) {
+  settings.WriteInt("Conf-Main", "TabMax", 2);
+  FilerWindow& w = Make();
+  w.OpenNewTab("C:\\Q", true);
+  w.OpenNewTab("C:\\R", true);
+  w.OpenNewTab("C:\\S", true);
+  EXPECT_EQ(tabs.TabCount(), 4);
+  EXPECT_EQ(w.tab_paths().size(), 4u);
+  EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q", "C:\\R", "C:\\S"}));
+  w.OnCommand(CmdCloseTab);
+  w.OnCommand(CmdCloseTab);
+  EXPECT_EQ(tabs.TabCount(), 2);
+  EXPECT_EQ(w.tab_paths().size(), 2u);
+  EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q"}));
+}
+
+TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
+  FilerWindow& w = ThreeTabs();
+  w.OnCommand(CmdTabList);
+  EXPECT_EQ(w.list_kind(), kTabList);
+  EXPECT_EQ(Column(0), (Strings{"P", "Q", "R"}));
+  EXPECT_EQ(Column(1), (Strings{"C:\\P", "C:\\Q", "C:\\R"}));
+  EXPECT_EQ(Column(2), (Strings{"1", "2", "3"}));
+  EXPECT_EQ(list.Selected(), (std::vector<int>{1}));  // the current tab
+  list.Select({2});
+  w.OpenItem();  // Enter switches to that tab
+  EXPECT_EQ(w.view_mode(), ViewMode::Normal);
+  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(fs.current, "C:\\R");
+
+  // Shift+Enter opens the folder in a new tab and stays in the list.
+  w.OnCommand(CmdTabList);
+  list.Select({0});
+  keys.shift = true;
+  w.OpenItem();
+  keys.shift = false;
+  EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "R", "P"}));
+  EXPECT_EQ(w.view_mode(), ViewMode::List);
+  // A second list command closes the list.
+  w.OnCommand(CmdTabList);
+  EXPECT_EQ(w.view_mode(), ViewMode::Normal);
+
+  // Deleting every row asks first and keeps tab 0, which becomes current.
+  w.OnCommand(CmdTabList);
+  list.Select({0, 1, 2, 3});
+  frame.answer = Answer::Cancel;
+  w.OnCommand(CmdDeleteToRecycleBin);
+  EXPECT_EQ(frame.questions.back(), "選択しているタブを閉じます。");
+  EXPECT_EQ(tabs.TabCount(), 4);
+  frame.answer = Answer::Ok;
+  w.OnCommand(CmdDeleteToRecycleBin);
+  EXPECT_EQ(tabs.texts, (Strings{"P"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.list_kind(), kTabList);  // the list is shown again, shorter
+  EXPECT_EQ(Column(0), (Strings{"P"}));
+  w.Cancel();  // Esc goes to the surviving tab's folder
+  EXPECT_EQ(fs.current, "C:\\P");
+}
+
+TEST_F(TabsTest, HistoryRecordsEveryListingOnce) {
+  settings.WriteInt("Conf-Main", "History", 5);
+  settings.WriteString("Conf-Folder", "JumpFolder", "c:\\s");
+  FilerWindow& w = Make();
+  for (const char* f : {"C:\\Q", "C:\\R", "C:\\S", "C:\\Q"}) w.ChangeFolder(f);
+  // The jump folder is not recorded; Q moves to the top instead of twice.
+  EXPECT_EQ(history.items, (Strings{"C:\\Q", "C:\\R", "C:\\P"}));
+  MakeFolder("C:\\T");
+  MakeFolder("C:\\U");
+  MakeFolder("C:\\V");
+  for (const char* f : {"C:\\T", "C:\\U", "C:\\V"}) w.ChangeFolder(f);
+  EXPECT_EQ(history.items, (Strings{"C:\\V", "C:\\U", "C:\\T", "C:\\Q", "C:\\R"}));
+  // An older copy beyond position History - 2 stays until it drops off.
+  w.ChangeFolder("C:\\R");
+  EXPECT_EQ(history.items, (Strings{"C:\\R", "C:\\V", "C:\\U", "C:\\T", "C:\\Q"}));
+}
+
+TEST_F(TabsTest, FiftyFirstFolderPushesTheOldestOut) {
+  FilerWindow& w = Make();
+  for (int i = 0; i < 51; ++i) {
+    const std::string f = "C:\\h" + std::to_string(i);
+    MakeFolder(f);
+    w.ChangeFolder(f);
+  }
+  ASSERT_EQ(history.Count(), 50);
+  EXPECT_EQ(history.items.front(), "C:\\h50");
+  EXPECT_EQ(history.items.back(), "C:\\h1");  // C:\P and C:\h0 are gone
+}
+
+TEST_F(TabsTest, HistoryListGoesToTheFolderAndDeletesEntries) {
+  FilerWindow& w = Make();
+  w.ChangeFolder("C:\\Q");
+  w.ChangeFolder("C:\\R");
+  w.OnCommand(CmdFolderHistory);
+  EXPECT_EQ(Column(1), (Strings{"C:\\R", "C:\\Q", "C:\\P"}));
+  EXPECT_EQ(Column(2), (Strings{"1", "2", "3"}));
+  EXPECT_EQ(list.Selected(), (std::vector<int>{1}));  // the previous folder
+  w.OpenItem();
+  EXPECT_EQ(fs.current, "C:\\Q");
+  EXPECT_EQ(w.view_mode(), ViewMode::Normal);
+
+  w.OnCommand(CmdFolderHistory);  // Q, R, P
+  list.Select({2});
+  w.OnCommand(CmdDeleteToRecycleBin);
+  EXPECT_EQ(frame.questions.back(), "フォルダ履歴から消去します。");
+  EXPECT_EQ(w.list_kind(), kFolderHistoryList);
+  EXPECT_EQ(Column(1), (Strings{"C:\\Q", "C:\\R"}));
+  list.Select({1});
+  w.OnCommand(CmdDelete);  // the plain delete does not ask
+  EXPECT_EQ(frame.questions.size(), 1u);
+  EXPECT_EQ(Column(1), (Strings{"C:\\Q"}));
+}
+
+TEST_F(TabsTest, TabStripClickOnTheCurrentTabRefreshes) {
+  FilerWindow& w = ThreeTabs();
+  AddFile("C:\\Q", "new.txt");
+  w.OnTabClick();
+  EXPECT_EQ(list.RowCount(), 32);
+  tabs.selected = 0;  // the user clicked tab P
+  w.OnTabSelectionChange();
+  w.OnTabClick();
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(fs.current, "C:\\P");
+}
+
+}  // namespace
+}  // namespace qd
