@@ -49,9 +49,11 @@ std::string BenchFolder(const std::string& root, int count) {
     // Mixed names, extensions and sizes, so that every column has work.
     char name[64];
     std::snprintf(name, sizeof name, "%s\\file%06d.%s", folder.c_str(), (i * 7919) % count,
-                  i % 3 == 0 ? "txt" : i % 3 == 1 ? "dat" : "log");
-    HANDLE h = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                           nullptr);
+                  i % 3 == 0   ? "txt"
+                  : i % 3 == 1 ? "dat"
+                               : "log");
+    HANDLE h =
+        CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h != INVALID_HANDLE_VALUE) {
       if (i % 5 == 0) {
         SetFilePointer(h, (i % 997) * 13, nullptr, FILE_BEGIN);
@@ -78,8 +80,8 @@ int PlainSearch(const std::string& folder) {
 
 // The design we do not want: every row inserted into a sorted list view.
 double SortedListViewInsert(const std::string& folder) {
-  HWND list = CreateWindowA(WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT | LVS_SORTASCENDING, 0, 0,
-                            400, 400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND list = CreateWindowA(WC_LISTVIEWA, "", WS_POPUP | LVS_REPORT | LVS_SORTASCENDING, 0, 0, 400,
+                            400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   for (int c = 0; c < 5; ++c) {
     LVCOLUMNA col{};
     col.mask = LVCF_WIDTH;
@@ -153,11 +155,11 @@ int main(int argc, char** argv) {
     r[k].ratio = r[k].fill / r[k].floor;
     if (k == 0) listview = SortedListViewInsert(folder);
     if (k == 1) {
-      for (int c = 0; c < 5; ++c) sorts[c] = Best(3, [&] { filer.SortList(c, qd::SortMode::Once); });
+      for (int c = 0; c < 5; ++c)
+        sorts[c] = Best(3, [&] { filer.SortList(c, qd::SortMode::Once); });
       search = Best(20, [&] { filer.FindItem("ZZZZ", true); });
       const qd::RowStore& rows = filer.rows();
-      bytes_per_row =
-          static_cast<double>(rows.MemoryBytes() - rows.NameBytes()) / rows.size();
+      bytes_per_row = static_cast<double>(rows.MemoryBytes() - rows.NameBytes()) / rows.size();
     }
     SetCurrentDirectoryA(root.c_str());
   }
@@ -165,9 +167,11 @@ int main(int argc, char** argv) {
   {
     qd::FilerDialog dialog(settings, root, "");
     if (!dialog.Create()) return 1;
-    key_ms = Best(1, [&] {
-                for (int i = 0; i < 200; ++i) dialog.filer().OnKey(qd::KeyMessage::KeyDown, 123);
-              }) /
+    key_ms = Best(1,
+                  [&] {
+                    for (int i = 0; i < 200; ++i)
+                      dialog.filer().OnKey(qd::KeyMessage::KeyDown, 123);
+                  }) /
              200;
   }
 
@@ -177,9 +181,10 @@ int main(int argc, char** argv) {
               r[0].fill, r[0].ratio, r[1].fill, r[1].ratio);
   std::printf("| FillList growth 10,000 -> 100,000 | | %.1f x | about 10 x (linear) |\n",
               r[1].fill / r[0].fill);
-  std::printf("| rows inserted one by one into a sorted list view | %.1f ms (%.1f x floor) | "
-              "not run | not wanted |\n",
-              listview, listview / r[0].floor);
+  std::printf(
+      "| rows inserted one by one into a sorted list view | %.1f ms (%.1f x floor) | "
+      "not run | not wanted |\n",
+      listview, listview / r[0].floor);
   const char* names[5] = {"Name", "Ext", "Size", "Date", "Attr"};
   for (int c = 0; c < 5; ++c) {
     std::printf("| SortList by %s | | %.1f ms (%.2f x floor) | <= 0.5 x floor |\n", names[c],

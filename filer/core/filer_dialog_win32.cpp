@@ -122,7 +122,8 @@ void FilerDialog::OnInitDialog() {
 
   tab_strip_ = GetDlgItem(w, IDC_TAB_STRIP);
   tab_control_.Attach(tab_strip_);
-  shell_ = std::make_unique<Win32Shell>(shell_link_.get(), shell_link_file_.get(), shell_malloc_.get());
+  shell_ =
+      std::make_unique<Win32Shell>(shell_link_.get(), shell_link_file_.get(), shell_malloc_.get());
   shell_->SetOwner(w);
   file_list_.Attach(GetDlgItem(w, IDC_FILE_LIST));
   history_.Attach(GetDlgItem(w, IDC_HISTORY_STORE));

@@ -141,7 +141,8 @@ void FilerWindow::OpenItem() {
   const int selected = file_list_.SelectedCount();
   bool opened = false;
   std::vector<int> rows;
-  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) rows.push_back(r);
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r))
+    rows.push_back(r);
   const bool list_mode = view_mode_ == ViewMode::List;
   // Names are read before anything changes the rows.
   struct Item {
@@ -151,8 +152,8 @@ void FilerWindow::OpenItem() {
   std::vector<Item> items;
   if (!list_mode) {
     for (int r : rows) {
-      items.push_back({rows_.IsFolder(r), std::string(rows_.NameText(r)), rows_.ExtText(r),
-                       rows_.ItemName(r)});
+      items.push_back(
+          {rows_.IsFolder(r), std::string(rows_.NameText(r)), rows_.ExtText(r), rows_.ItemName(r)});
     }
   }
   const std::string folder = tab_paths_[current_tab_];

@@ -89,7 +89,9 @@ void TabControlStrip::DeleteTab(int index) { TabCtrl_DeleteItem(tabs_, index); }
 int TabControlStrip::TabCount() const { return TabCtrl_GetItemCount(tabs_); }
 int TabControlStrip::SelectedTab() const { return TabCtrl_GetCurSel(tabs_); }
 void TabControlStrip::SelectTab(int index) { TabCtrl_SetCurSel(tabs_, index); }
-void TabControlStrip::Repaint() { RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
+void TabControlStrip::Repaint() {
+  RedrawWindow(tabs_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
 
 void ListBoxStore::Add(std::string_view text) {
   const std::string t(text);

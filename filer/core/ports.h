@@ -153,8 +153,8 @@ class ShellPort {
   // Loads a .lnk file, resolves it without a window and reads its target.
   virtual Shortcut ResolveShortcut(const std::string& lnk) = 0;
   // The shell's folder browser, starting at `initial`; false when cancelled.
-  virtual bool BrowseForFolder(std::string_view title, const std::string& initial,
-                               bool with_files, std::string* chosen) = 0;
+  virtual bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
+                               std::string* chosen) = 0;
 };
 
 // Whether the modifier keys are down at the time of the current message.

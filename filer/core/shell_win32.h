@@ -28,5 +28,4 @@ class Win32Shell : public ShellPort {
   HWND owner_ = nullptr;
 };
 
-
 }  // namespace qd

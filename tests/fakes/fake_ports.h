@@ -308,8 +308,10 @@ class FakeTabs : public TabStripPort {
   void SetTabText(int index, std::string_view text) override { texts.at(index) = text; }
   void DeleteTab(int index) override {
     texts.erase(texts.begin() + index);
-    if (selected == index) selected = -1;
-    else if (selected > index) --selected;
+    if (selected == index)
+      selected = -1;
+    else if (selected > index)
+      --selected;
   }
   int TabCount() const override { return static_cast<int>(texts.size()); }
   int SelectedTab() const override { return selected; }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "filer/core/layout.h"
+#include "filer/core/shell_win32.h"
 #include "resources/resource.h"
 #include "settings/command_table.h"
 #include "settings/profile_settings_file_win32.h"
@@ -413,6 +414,167 @@ TEST_F(ListingDialogTest, AltLettersSortWithTheRealKeyState) {
   EXPECT_EQ(ColumnTexts(0),
             (Strings{"ホテル", "ソフト", "readme", "archive.tar", ".cvsignore", "/表示", "/.."}));
   EXPECT_TRUE(IsWindowVisible(d.hwnd()));  // no menu loop was entered
+}
+
+// A shortcut written with the shell link object, as the shell writes them.
+bool WriteShortcut(const std::string& target, const std::string& lnk) {
+  ComPtr<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              link.put_void()))) {
+    return false;
+  }
+  link->SetPath(target.c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return false;
+  wchar_t wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide, MAX_PATH);
+  return SUCCEEDED(file->Save(wide, TRUE));
+}
+
+std::string CurrentDirectory() {
+  char cwd[MAX_PATH];
+  GetCurrentDirectoryA(MAX_PATH, cwd);
+  return cwd;
+}
+
+class NavigationDialogTest : public ListingDialogTest {
+ protected:
+  int RowOf(const std::string& name_text) {
+    const auto names = ColumnTexts(0);
+    for (int r = 0; r < static_cast<int>(names.size()); ++r) {
+      if (names[r] == name_text) return r;
+    }
+    return -1;
+  }
+  void SelectOnly(int row) {
+    HWND list = Pane(IDC_FILE_LIST);
+    ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_SetItemState(list, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  }
+  void PressEnter(FilerDialog& d) {
+    SetFocus(Pane(IDC_FILE_LIST));
+    PostMessageA(Pane(IDC_FILE_LIST), WM_KEYDOWN, VK_RETURN, 0);
+    PumpDialog(d, 100);
+  }
+};
+
+TEST_F(NavigationDialogTest, EnterOpensFoldersAndShortcutsToFolders) {
+  CreateDirectoryA(folder.File("表示\\ソフト").c_str(), nullptr);
+  ASSERT_TRUE(WriteShortcut(folder.File("表示\\ソフト"), folder.File("近道.lnk")));
+  FilerDialog& d = Open();
+  SelectOnly(RowOf("/表示"));
+  PressEnter(d);
+  EXPECT_EQ(CurrentDirectory(), folder.File("表示"));
+  EXPECT_EQ(WindowText(d.hwnd()), " Qd - [" + folder.File("表示") + "\\*.*]");
+  char tab[64] = {};
+  TCITEMA item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = tab;
+  item.cchTextMax = sizeof tab;
+  SendMessageA(Pane(IDC_TAB_STRIP), TCM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_STREQ(tab, "表示");
+  // Enter on ".." goes back with the cursor on the folder left.
+  SelectOnly(RowOf("/.."));
+  PressEnter(d);
+  EXPECT_EQ(CurrentDirectory(), folder.path());
+  EXPECT_EQ(ItemText(Pane(IDC_FILE_LIST), Cursor(), 0), "/表示");
+  // The shortcut leads into the folder it names.
+  SelectOnly(RowOf("近道"));
+  PressEnter(d);
+  EXPECT_EQ(CurrentDirectory(), folder.File("表示\\ソフト"));
+}
+
+TEST_F(NavigationDialogTest, ShortcutsResolveToTheirTargets) {
+  ASSERT_TRUE(WriteShortcut(folder.File("ソフト.txt"), folder.File("予定表.lnk")));
+  ASSERT_TRUE(WriteShortcut(folder.File("表示"), folder.File("能力.lnk")));
+  ComPtr<IShellLinkA> link;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkA, link.put_void())));
+  ComPtr<IPersistFile> file;
+  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.put_void())));
+  Win32Shell shell(link.get(), file.get(), nullptr);
+  const ShellPort::Shortcut to_file = shell.ResolveShortcut(folder.File("予定表.lnk"));
+  EXPECT_TRUE(to_file.ok);
+  EXPECT_FALSE(to_file.folder);
+  EXPECT_EQ(to_file.target, folder.File("ソフト.txt"));
+  const ShellPort::Shortcut to_folder = shell.ResolveShortcut(folder.File("能力.lnk"));
+  EXPECT_TRUE(to_folder.ok);
+  EXPECT_TRUE(to_folder.folder);
+  EXPECT_EQ(to_folder.target, folder.File("表示"));
+  EXPECT_FALSE(shell.ResolveShortcut(folder.File("missing.lnk")).ok);
+}
+
+// The folder browser is modal: a timer inside its loop finds it and
+// answers it with a command, as a user's click would.
+struct BrowserSeen {
+  HWND owner = nullptr;
+  UINT answer = IDCANCEL;
+  std::string title;
+  bool answered = false;
+} g_browser;
+
+void CALLBACK AnswerBrowser(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = GetLastActivePopup(g_browser.owner);
+  if (box == g_browser.owner || g_browser.answered) return;
+  g_browser.title = WindowText(box);
+  g_browser.answered = true;
+  KillTimer(nullptr, id);
+  PostMessageA(box, WM_COMMAND, g_browser.answer, 0);
+}
+
+TEST_F(NavigationDialogTest, FolderBrowserCancelChangesNothingAndOkTakesTheInitialFolder) {
+  FilerDialog& d = Open();
+  d.filer().ChangeFolder(folder.File("表示"));
+  for (UINT answer : {IDCANCEL, IDOK}) {
+    d.filer().SetSearchLineField(SearchField::Search, "X");  // a folder change empties it
+    g_browser = BrowserSeen{};
+    g_browser.owner = d.hwnd();
+    g_browser.answer = answer;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBrowser);
+    SendMessageA(d.hwnd(), WM_COMMAND, 32777, 0);  // CmdTreeMove
+    KillTimer(nullptr, timer);
+    ASSERT_TRUE(g_browser.answered);
+    EXPECT_FALSE(g_browser.title.empty());
+    // OK without moving the selection chooses the folder it started at.
+    EXPECT_EQ(CurrentDirectory(), folder.File("表示")) << answer;
+    EXPECT_EQ(d.filer().SearchText(), answer == IDOK ? "" : "X");
+  }
+  EXPECT_EQ(d.filer().TabCount(), 1);
+}
+
+TEST_F(NavigationDialogTest, DocumentsOpenThroughTheShell) {
+  // A command script opened with "open" runs and leaves its mark.
+  test::WriteFileBytes(folder.File("mark.cmd"),
+                       "@echo opened> \"" + folder.File("opened.txt") + "\"\r\n");
+  FilerDialog& d = Open();
+  SelectOnly(RowOf("mark"));
+  PressEnter(d);
+  EXPECT_TRUE(test::WaitFor(
+      [&] {
+        return GetFileAttributesA(folder.File("opened.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+      },
+      15000));
+  EXPECT_EQ(CurrentDirectory(), folder.path());  // opening a file leaves the folder as it is
+}
+
+TEST_F(NavigationDialogTest, TabsOpenAndSwitchInTheRealStrip) {
+  FilerDialog& d = Open();
+  SelectOnly(RowOf("/表示"));
+  keybd_event(VK_SHIFT, 0, 0, 0);
+  SetForegroundWindow(d.hwnd());
+  PumpDialog(d, 50);
+  d.filer().OpenItem();  // Shift held: a new tab, not selected
+  keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  PumpDialog(d, 50);
+  HWND strip = Pane(IDC_TAB_STRIP);
+  ASSERT_EQ(TabCtrl_GetItemCount(strip), 2);
+  EXPECT_EQ(TabCtrl_GetCurSel(strip), 0);
+  SendMessageA(d.hwnd(), WM_COMMAND, 32803, 0);  // CmdNextTab
+  EXPECT_EQ(TabCtrl_GetCurSel(strip), 1);
+  EXPECT_EQ(CurrentDirectory(), folder.File("表示"));
+  SendMessageA(d.hwnd(), WM_COMMAND, 32772, 0);  // CmdCloseTab
+  EXPECT_EQ(TabCtrl_GetItemCount(strip), 1);
+  EXPECT_EQ(CurrentDirectory(), folder.path());
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // play a second program that shares Qd.ini.
 #include <gtest/gtest.h>
 
+#include <ole2.h>
+
 #include <cstring>
 
 #include "settings/profile_settings_file_win32.h"
@@ -12,6 +14,8 @@ int main(int argc, char** argv) {
     qd::ProfileSettingsFile(argv[2]).WriteString(argv[3], argv[4], argv[5]);
     return 0;
   }
+  // As the filer's start-up does: the shell objects need COM on the thread.
+  OleInitialize(nullptr);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

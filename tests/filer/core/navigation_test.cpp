@@ -13,7 +13,8 @@ class NavigationTest : public test::FilerFixture {
  protected:
   void SetUp() override {
     fs.current = "C:\\work";
-    for (const char* f : {"C:\\work", "C:\\work\\sub", "C:\\work\\表示", "C:\\other"}) MakeFolder(f);
+    for (const char* f : {"C:\\work", "C:\\work\\sub", "C:\\work\\表示", "C:\\other"})
+      MakeFolder(f);
     AddFolder("C:\\", "work");
     AddFolder("C:\\", "other");
     AddFolder("C:\\work", "sub");
