@@ -23,6 +23,7 @@ add_executable(qd_native_tests
   tests/filer/core/selection_test.cpp
   tests/filer/core/navigation_test.cpp
   tests/filer/core/tabs_test.cpp
+  tests/filer/core/saved_state_test.cpp
 )
 target_link_libraries(qd_native_tests PRIVATE qd_core GTest::gtest GTest::gtest_main)
 gtest_discover_tests(qd_native_tests DISCOVERY_TIMEOUT 60)

@@ -184,4 +184,19 @@ void IniSettingsFile::DeleteSection(std::string_view section) {
   if (changed) SaveLines(path_, lines);
 }
 
+void IniSettingsFile::DeleteKey(std::string_view section, std::string_view key) {
+  std::vector<std::string> lines = LoadLines(path_);
+  const std::size_t header = FindSection(lines, section);
+  if (header == lines.size()) return;
+  const std::size_t end = SectionEnd(lines, header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    auto entry = EntryOf(lines[i]);
+    if (entry && SameName(entry->name, key)) {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+      SaveLines(path_, lines);
+      return;
+    }
+  }
+}
+
 }  // namespace qd

@@ -52,4 +52,9 @@ void ProfileSettingsFile::DeleteSection(std::string_view section) {
   WritePrivateProfileStringA(std::string(section).c_str(), nullptr, nullptr, path_.c_str());
 }
 
+void ProfileSettingsFile::DeleteKey(std::string_view section, std::string_view key) {
+  WritePrivateProfileStringA(std::string(section).c_str(), std::string(key).c_str(), nullptr,
+                             path_.c_str());
+}
+
 }  // namespace qd

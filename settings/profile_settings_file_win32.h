@@ -17,6 +17,7 @@ class ProfileSettingsFile : public SettingsFile {
   void WriteInt(std::string_view section, std::string_view key, int32_t value) override;
   void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
   void DeleteSection(std::string_view section) override;
+  void DeleteKey(std::string_view section, std::string_view key) override;
 
   const std::string& path() const { return path_; }
 

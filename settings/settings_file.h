@@ -25,6 +25,8 @@ class SettingsFile {
   virtual void WriteString(std::string_view section, std::string_view key,
                            std::string_view value) = 0;
   virtual void DeleteSection(std::string_view section) = 0;
+  // Removes one entry; the section stays.
+  virtual void DeleteKey(std::string_view section, std::string_view key) = 0;
 };
 
 // How a stored text reads as an integer, the same for every implementation:

@@ -258,6 +258,19 @@ void FilerDialog::SetTitle(std::string_view title) {
   SetWindowTextA(hwnd(), std::string(title).c_str());
 }
 
+WindowState FilerDialog::GetWindowState() {
+  WindowState state;
+  RECT r{};
+  GetWindowRect(hwnd(), &r);
+  state.left = r.left;
+  state.top = r.top;
+  state.right = r.right;
+  state.bottom = r.bottom;
+  state.minimised = IsIconic(hwnd()) != FALSE;
+  state.maximised = IsZoomed(hwnd()) != FALSE;
+  return state;
+}
+
 void FilerDialog::SetWindowRect(int left, int top, int right, int bottom) {
   MoveWindow(hwnd(), left, top, right - left, bottom - top, TRUE);
 }

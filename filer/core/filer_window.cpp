@@ -28,6 +28,10 @@ FilerWindow::FilerWindow(FilerPorts p, std::string program_folder, std::string p
 void FilerWindow::Initialise() {
   ReadAndApplyPreferences();
   initialised_ = true;  // the panes exist and the font size is known: layout may run
+  // The per-tab store gets its prepared slots.
+  tab_paths_.assign(prefs_.tab_max, "");
+  tab_cursor_names_.assign(prefs_.tab_max, "");
+  tab_cursor_rows_.assign(prefs_.tab_max, 0);
   view_mode_ = ViewMode::Normal;
   list_kind_ = 0;
   sort_column_ = 0;
@@ -40,20 +44,7 @@ void FilerWindow::Initialise() {
     one_row->InsertRow(0, "");
   }
   history_.Clear();
-  CreatePaneColumns(ColumnWidths{});
-  const WindowRect r;
-  frame_.SetWindowRect(r.left, r.top, r.right, r.bottom);
-  mask_ = settings_.ReadString("FileMask", "No0", "*.*");
-  no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;
-  // The per-tab store gets its prepared slots; one tab on the start folder.
-  tab_paths_.assign(prefs_.tab_max, "");
-  tab_cursor_names_.assign(prefs_.tab_max, "");
-  tab_cursor_rows_.assign(prefs_.tab_max, 0);
-  const std::string start = fs_.CurrentDirectory();
-  InsertTab(0, start);
-  current_tab_ = 0;
-  tabs_.SelectTab(0);
-  ChangeFolder(start);
+  RestoreState();
   ShowMessage(kVersionText, false);
 }
 
@@ -157,6 +148,7 @@ void FilerWindow::Cancel() {
     return;
   }
   if (prefs_.confirm_exit && frame_.AskOkCancel(kExitQuestion) == Answer::Cancel) return;
+  SaveState();
   tab_paths_.clear();
   tab_cursor_names_.clear();
   tab_cursor_rows_.clear();
@@ -195,6 +187,7 @@ void FilerWindow::CmdToggleMenu() {
 void FilerWindow::CmdPathNotify() {
   pending_path_ = settings_.ReadString("Etc", "CmdLine", "");
   if (pending_path_.empty()) return;  // the sender has brought us to the front
+  OpenPendingPath();
   settings_.WriteString("Etc", "CmdLine", "");
 }
 

@@ -59,6 +59,10 @@ struct FilerPorts {
   ShellPort& shell;
 };
 
+// The long form of a path, each component as a directory search reports it;
+// empty when it cannot be made or reaches 260 characters.
+std::string LongPathForm(FileSystemPort& fs, const std::string& path);
+
 class FilerWindow {
  public:
   FilerWindow(FilerPorts ports, std::string program_folder, std::string pending_path);
@@ -94,6 +98,14 @@ class FilerWindow {
   void CmdToggleMenu();
   // A second start has written its command line to Etc/CmdLine.
   void CmdPathNotify();
+  // Opens the handed-over path in a tab that shows its folder, a new tab or
+  // the current tab; false when there is nothing to open.
+  bool OpenPendingPath();
+
+  // The state kept between runs: read once at initialisation, written once
+  // at exit.
+  void RestoreState();
+  void SaveState();
 
   // Listing and sorting.
   void FillList();

@@ -47,6 +47,14 @@ bool Win32FileSystem::ToLocalFileTime(uint64_t utc, uint64_t* local) {
   return true;
 }
 
+bool Win32FileSystem::FindName(const std::string& path, std::string* name) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(path.c_str(), &fd));
+  if (!find) return false;
+  *name = fd.cFileName;
+  return true;
+}
+
 bool Win32FileSystem::Attributes(const std::string& path, uint32_t* attributes) {
   const DWORD a = GetFileAttributesA(path.c_str());
   if (a == INVALID_FILE_ATTRIBUTES) return false;

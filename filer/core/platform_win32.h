@@ -14,6 +14,7 @@ class Win32FileSystem : public FileSystemPort {
   void Search(const std::string& pattern, EntrySink& sink) override;
   bool Exists(const std::string& path) override;
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override;
+  bool FindName(const std::string& path, std::string* name) override;
   bool Attributes(const std::string& path, uint32_t* attributes) override;
   uint32_t LogicalDrives() override { return GetLogicalDrives(); }
   bool DriveCurrentDirectory(int drive, std::string* path) override;

@@ -113,6 +113,9 @@ class FileSystemPort {
   virtual bool Exists(const std::string& path) = 0;
   // UTC file time to local file time; false when it cannot be converted.
   virtual bool ToLocalFileTime(uint64_t utc, uint64_t* local) = 0;
+  // The name a directory search for the path reports (its long form, in
+  // the case stored on disk); false when nothing is found.
+  virtual bool FindName(const std::string& path, std::string* name) = 0;
   // The attributes of a path; false when it does not exist.
   virtual bool Attributes(const std::string& path, uint32_t* attributes) = 0;
   // Bit 0 is drive A.
@@ -175,12 +178,18 @@ enum class Pane { TabStrip, FileList, SearchLine, MessageArea };
 
 enum class Answer { Ok, Cancel };
 
+struct WindowState {
+  int left = 0, top = 0, right = 0, bottom = 0;  // screen coordinates
+  bool minimised = false, maximised = false;
+};
+
 // The main window itself: its panes as a whole, its menu bar, its life.
 class FramePort {
  public:
   virtual ~FramePort() = default;
   virtual void MovePane(Pane pane, const PaneRect& rect) = 0;
   virtual void SetTitle(std::string_view title) = 0;
+  virtual WindowState GetWindowState() = 0;
   // Moves the window (screen coordinates) and repaints it.
   virtual void SetWindowRect(int left, int top, int right, int bottom) = 0;
   // One point font for the four panes, `tenths` of a point high.

@@ -180,6 +180,12 @@ class FakeFileSystem : public FileSystemPort {
     }
     std::string out = root;
     for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? "\\" : "") + parts[i];
+    // Names on disk match without regard to case.
+    if (!folders.count(out)) {
+      for (const auto& [name, entries] : folders) {
+        if (cp932::EqualNoCase(name, out)) return name;
+      }
+    }
     return out;
   }
   void Search(const std::string& pattern, EntrySink& sink) override {
@@ -205,6 +211,22 @@ class FakeFileSystem : public FileSystemPort {
     return true;
   }
   uint32_t LogicalDrives() override { return drives; }
+  bool FindName(const std::string& path, std::string* name) override {
+    auto it = long_names.find(path);
+    if (it != long_names.end()) {
+      *name = it->second;
+      return true;
+    }
+    if (folders.count(Resolve(path))) {
+      const std::string real = Resolve(path);
+      *name = real.substr(cp932::FindLastChar(real, '\\') + 1);
+      return !name->empty();
+    }
+    const Entry* e = FindFile(path);
+    if (!e) return false;
+    *name = e->name;
+    return true;
+  }
   bool DriveCurrentDirectory(int drive, std::string* path) override {
     auto it = drive_folders.find(drive);
     if (it == drive_folders.end()) return false;
@@ -218,10 +240,11 @@ class FakeFileSystem : public FileSystemPort {
     const std::size_t slash = cp932::FindLastChar(full, '\\');
     std::string folder = full.substr(0, slash);
     if (folder.size() == 2) folder += '\\';
+    folder = Resolve(folder);
     auto it = folders.find(folder);
     if (it == folders.end()) return nullptr;
     for (const Entry& e : it->second) {
-      if (e.name == full.substr(slash + 1)) return &e;
+      if (cp932::EqualNoCase(e.name, full.substr(slash + 1))) return &e;
     }
     return nullptr;
   }
@@ -256,6 +279,7 @@ class FakeFileSystem : public FileSystemPort {
   std::set<std::string> vanished;
   uint32_t drives = 0x1C;  // C:, D:, E:
   std::map<int, std::string> drive_folders;
+  std::map<std::string, std::string> long_names;  // a short path -> its long last component
   std::vector<std::string> searches;
   uint64_t offset = 0;
 };
@@ -273,6 +297,16 @@ class FakeFrame : public FramePort {
   void MovePane(Pane pane, const PaneRect& rect) override { panes[pane] = rect; }
   void SetTitle(std::string_view t) override { title = std::string(t); }
   void SetWindowRect(int l, int t, int r, int b) override { window = {l, t, r - l, b - t}; }
+  WindowState GetWindowState() override {
+    WindowState s;
+    s.left = window.x;
+    s.top = window.y;
+    s.right = window.x + window.width;
+    s.bottom = window.y + window.height;
+    s.minimised = minimised;
+    s.maximised = maximised;
+    return s;
+  }
   void SetPaneFont(std::string_view f, int t) override {
     face = std::string(f);
     tenths = t;
@@ -288,6 +322,7 @@ class FakeFrame : public FramePort {
 
   std::map<Pane, PaneRect> panes;
   PaneRect window{0, 0, 0, 0};
+  bool minimised = false, maximised = false;
   std::string title;
   std::string face;
   int tenths = -1;

@@ -92,6 +92,17 @@ TEST_F(IniFileTest, DeleteSectionRemovesItsEntriesOnly) {
   EXPECT_EQ(ini.ReadString("History", "path0", ""), "C:\\a");
 }
 
+TEST_F(IniFileTest, DeleteKeyRemovesOneEntry) {
+  ini.WriteString("Tab", "DIR0", "C:\\");
+  ini.WriteString("Tab", "DIR1", "D:\\");
+  ini.DeleteKey("tab", "dir1");
+  EXPECT_EQ(ini.ReadString("Tab", "DIR1", "none"), "none");
+  EXPECT_EQ(ini.ReadString("Tab", "DIR0", ""), "C:\\");
+  ini.DeleteKey("Tab", "DIR7");
+  ini.DeleteKey("Nowhere", "DIR0");
+  EXPECT_EQ(ini.ReadString("Tab", "DIR0", ""), "C:\\");
+}
+
 TEST_F(IniFileTest, StringsRoundTripHardNames) {
   const char* names[] = {"ソフト.txt", "表示",       "予定表.xls",     "十申",
                          "ポスト.txt", "ホテル.TXT", "Ｂ溝.txt",       "ｱｲｳ.txt",

@@ -35,6 +35,10 @@ TEST_F(ProfileTest, ValuesRoundTripAndSignedIntegersAreDecimal) {
   const std::string bytes = test::ReadFileBytes(path);
   EXPECT_NE(bytes.find("ListText=-1"), std::string::npos) << bytes;
   EXPECT_NE(bytes.find("CmdLine=C:\\表示\\ソフト.txt"), std::string::npos) << bytes;
+  profile.DeleteKey("Etc", "Missing");
+  profile.DeleteKey("conf-display", "listback");
+  EXPECT_EQ(profile.ReadInt("Conf-Display", "ListBack", 5), 5);
+  EXPECT_EQ(profile.ReadInt("Conf-Display", "ListText", 5), -1);
   profile.DeleteSection("conf-display");
   EXPECT_EQ(profile.ReadInt("Conf-Display", "ListText", 5), 5);
   EXPECT_EQ(profile.ReadString("Etc", "CmdLine", ""), "C:\\表示\\ソフト.txt");

@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include "settings/command_table.h"
+#include "tests/fakes/filer_fixture.h"
+
+namespace qd {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class SavedStateTest : public test::FilerFixture {
+ protected:
+  void SetUp() override {
+    fs.current = "C:\\start";
+    for (const char* f : {"C:\\start", "C:\\P", "C:\\Q", "C:\\R", "C:\\docs"}) MakeFolder(f);
+    for (const char* n : {"alpha.txt", "report.txt", "report2.txt", "zeta.txt"}) {
+      AddFile("C:\\docs", n);
+    }
+    AddFile("C:\\", "root.txt");
+  }
+  // Ends the filer as Esc does and returns the saved file.
+  std::string Exit() {
+    window->Cancel();
+    EXPECT_EQ(frame.closes, 1);
+    frame.closes = 0;
+    return test::TempDir::Read(settings.path());
+  }
+  std::string Tab(int i) { return settings.ReadString("Tab", "DIR" + std::to_string(i), ""); }
+  std::string CursorName() const { return window->rows().ItemName(list.NextSelected(-1)); }
+};
+
+TEST_F(SavedStateTest, FirstStartWithoutAFileSavesTheDefaults) {
+  FilerWindow& w = Make();
+  EXPECT_EQ(frame.window, (PaneRect{268, 50, 727 - 268, 650 - 50}));
+  EXPECT_EQ(tabs.texts, (Strings{"start"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(history.items, (Strings{"C:\\start"}));
+  EXPECT_TRUE(w.menu_shown());
+  EXPECT_EQ(Exit(),
+            "[WindowRect]\r\nleft=268\r\ntop=50\r\nright=727\r\nbottom=650\r\nMenu=1\r\n\r\n"
+            "[ColumnWidth]\r\nName=125\r\nExt=60\r\nSize=60\r\nDate=135\r\nAttr=50\r\n\r\n"
+            "[Tab]\r\nCurSel=0\r\nDIR0=C:\\start\r\n\r\n"
+            "[History]\r\npath0=C:\\start\r\n");
+}
+
+TEST_F(SavedStateTest, ASecondRunRestoresTabsHistoryAndGeometry) {
+  Make();
+  window->OpenNewTab("C:\\Q", true);
+  window->ChangeFolder("C:\\R");
+  frame.window = {10, 20, 600, 500};
+  list.SetColumnWidth(0, 200);
+  Exit();
+  tabs = test::FakeTabs{};
+  FilerWindow& w = Make();
+  EXPECT_EQ(frame.window, (PaneRect{10, 20, 600, 500}));
+  EXPECT_EQ(list.columns[0].width, 200);
+  EXPECT_EQ(message.columns[0].width, 200 + 60 + 60);
+  EXPECT_EQ(tabs.texts, (Strings{"start", "R"}));
+  EXPECT_EQ(w.current_tab(), 1);
+  EXPECT_EQ(fs.current, "C:\\R");
+  // The listing at start records its folder at the top once more.
+  EXPECT_EQ(history.items, (Strings{"C:\\R", "C:\\Q", "C:\\start"}));
+}
+
+TEST_F(SavedStateTest, ExitWhileMaximisedKeepsTheEarlierRectangle) {
+  settings.WriteInt("WindowRect", "left", 5);
+  settings.WriteInt("ColumnWidth", "Name", 99);
+  Make();
+  frame.maximised = true;
+  frame.window = {0, 0, 1024, 768};
+  Exit();
+  EXPECT_EQ(settings.ReadInt("WindowRect", "left", 0), 5);
+  EXPECT_EQ(settings.ReadInt("WindowRect", "right", 0), 0);  // never written
+  EXPECT_EQ(settings.ReadInt("ColumnWidth", "Name", 0), 99);
+  EXPECT_EQ(settings.ReadInt("ColumnWidth", "Ext", 0), 0);  // never written
+}
+
+TEST_F(SavedStateTest, AGapInTheTabNumbersEndsTheTabs) {
+  settings.WriteString("Tab", "DIR0", "C:\\P");
+  settings.WriteString("Tab", "DIR1", "C:\\Q");
+  settings.WriteString("Tab", "DIR3", "C:\\R");
+  settings.WriteInt("Tab", "CurSel", 7);  // names no tab: tab 0
+  FilerWindow& w = Make();
+  EXPECT_EQ(tabs.texts, (Strings{"P", "Q"}));
+  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(fs.current, "C:\\P");
+  Exit();
+  // Saving leaves no stale entry behind the tabs it wrote.
+  EXPECT_EQ(Tab(0), "C:\\P");
+  EXPECT_EQ(Tab(1), "C:\\Q");
+  EXPECT_EQ(Tab(2), "");
+}
+
+TEST_F(SavedStateTest, FewerTabsThanBeforeRemoveTheKeysBeyond) {
+  for (int i = 0; i < 4; ++i) settings.WriteString("Tab", "DIR" + std::to_string(i), "C:\\P");
+  Make();
+  window->OnCommand(CmdCloseTab);
+  window->OnCommand(CmdCloseTab);
+  Exit();
+  EXPECT_EQ(Tab(1), "C:\\P");
+  EXPECT_EQ(Tab(2), "");
+  EXPECT_EQ(Tab(3), "");
+}
+
+TEST_F(SavedStateTest, AFullHistoryOfFiftySavesFortyNine) {
+  for (int i = 0; i < 50; ++i) {
+    settings.WriteString("History", "path" + std::to_string(i), "C:\\h" + std::to_string(i));
+  }
+  settings.WriteString("History", "path50", "C:\\beyond");
+  Make();
+  EXPECT_EQ(history.Count(), 50);  // read while i < History; the listing pushed one out
+  Exit();
+  EXPECT_EQ(settings.ReadString("History", "path48", ""), "C:\\h47");
+  EXPECT_EQ(settings.ReadString("History", "path49", ""), "");
+  EXPECT_EQ(settings.ReadString("History", "path50", ""), "");
+}
+
+TEST_F(SavedStateTest, TheMenuHiddenAtExitIsHiddenAtTheNextStart) {
+  Make();
+  window->OnCommand(CmdToggleMenu);
+  Exit();
+  EXPECT_EQ(settings.ReadInt("WindowRect", "Menu", 1), 0);
+  frame.menu_calls.clear();
+  FilerWindow& w = Make();
+  EXPECT_FALSE(w.menu_shown());
+  EXPECT_EQ(frame.menu_calls, (std::vector<bool>{false}));
+}
+
+// A store that stops writing after some writes: a crash or a full disk in
+// the middle of the exit.
+class FailingSettings : public SettingsFile {
+ public:
+  explicit FailingSettings(SettingsFile& inner) : inner_(inner) {}
+  void FailAfter(int writes) { left_ = writes; }
+  int32_t ReadInt(std::string_view s, std::string_view k, int32_t d) override {
+    return inner_.ReadInt(s, k, d);
+  }
+  std::string ReadString(std::string_view s, std::string_view k, std::string_view d) override {
+    return inner_.ReadString(s, k, d);
+  }
+  void WriteInt(std::string_view s, std::string_view k, int32_t v) override {
+    if (left_-- > 0) inner_.WriteInt(s, k, v);
+  }
+  void WriteString(std::string_view s, std::string_view k, std::string_view v) override {
+    if (left_-- > 0) inner_.WriteString(s, k, v);
+  }
+  void DeleteSection(std::string_view s) override {
+    if (left_-- > 0) inner_.DeleteSection(s);
+  }
+  void DeleteKey(std::string_view s, std::string_view k) override {
+    if (left_-- > 0) inner_.DeleteKey(s, k);
+  }
+
+ private:
+  SettingsFile& inner_;
+  int left_ = 1 << 30;
+};
+
+TEST_F(SavedStateTest, AnExitThatFailsHalfwayLeavesTheEarlierTabsReadable) {
+  const std::string before =
+      "[Tab]\r\nCurSel=0\r\nDIR0=C:\\P\r\nDIR1=C:\\Q\r\nDIR2=C:\\R\r\n"
+      "[History]\r\npath0=C:\\P\r\npath1=C:\\Q\r\n";
+  for (int writes = 0; writes < 30; ++writes) {
+    test::TempDir::Write(settings.path(), before);
+    FailingSettings failing(settings);
+    tabs = test::FakeTabs{};
+    history.items.clear();
+    FilerWindow w(FilerPorts{failing, frame, list, message, search, history, fs, keys, tabs, shell},
+                  "C:\\Qd", "");
+    w.Initialise();
+    w.OnCommand(CmdCloseTab);  // two tabs are saved instead of three
+    failing.FailAfter(writes);
+    w.SaveState();
+    // Wherever the writes stopped, the tabs and the history can be read.
+    for (int i = 0; i < 2; ++i) EXPECT_FALSE(Tab(i).empty()) << writes << " " << i;
+    EXPECT_FALSE(settings.ReadString("History", "path0", "").empty()) << writes;
+  }
+}
+
+TEST_F(SavedStateTest, APathOpensInTheTabThatShowsItsFolder) {
+  settings.WriteString("Tab", "DIR0", "C:\\P");
+  settings.WriteString("Tab", "DIR1", "C:\\Q");
+  settings.WriteString("Tab", "DIR2", "C:\\docs");
+  FilerWindow& w = Make();
+  settings.WriteString("Etc", "CmdLine", "c:\\DOCS\\report.txt");
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(tabs.TabCount(), 3);
+  EXPECT_EQ(fs.current, "C:\\docs");
+  EXPECT_EQ(CursorName(), "report.txt");
+  EXPECT_EQ(settings.ReadString("Etc", "CmdLine", "x"), "");
+  EXPECT_EQ(w.pending_path(), "");
+}
+
+TEST_F(SavedStateTest, WithOneTabThePathOpensInTheCurrentTab) {
+  FilerWindow& w = Make();
+  settings.WriteString("Etc", "CmdLine", "C:\\docs\\report2.txt");
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(tabs.TabCount(), 1);
+  EXPECT_EQ(fs.current, "C:\\docs");
+  EXPECT_EQ(CursorName(), "report2.txt");
+  settings.WriteString("Etc", "CmdLine", "C:\\root.txt");  // a file in a drive root
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(fs.current, "C:\\");
+  EXPECT_EQ(CursorName(), "root.txt");
+}
+
+TEST_F(SavedStateTest, NewTabAndNoCheckAlwaysAddATab) {
+  settings.WriteInt("Conf-Main", "NewTab", 1);
+  settings.WriteInt("Conf-Main", "NewTabNoChk", 1);
+  settings.WriteString("Tab", "DIR0", "C:\\P");
+  settings.WriteString("Tab", "DIR1", "C:\\docs");
+  FilerWindow& w = Make();
+  settings.WriteString("Etc", "CmdLine", "C:\\docs");
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(tabs.texts, (Strings{"P", "docs", "docs"}));
+  EXPECT_EQ(w.current_tab(), 1);
+  settings.WriteInt("Conf-Main", "NewTabNoChk", 0);
+  settings.WriteString("Etc", "CmdLine", "C:\\P");  // now found: no new tab
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(tabs.TabCount(), 3);
+  EXPECT_EQ(w.current_tab(), 0);
+}
+
+TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {
+  fs.long_names["C:\\DOCUME~1"] = "docs";
+  fs.folders["C:\\DOCUME~1"] = fs.folders["C:\\docs"];
+  window = std::make_unique<FilerWindow>(
+      FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
+      "C:\\DOCUME~1");
+  window->Initialise();
+  EXPECT_EQ(fs.current, "C:\\docs");
+  EXPECT_EQ(window->tab_paths()[0], "C:\\docs");
+  EXPECT_EQ(tabs.texts, (Strings{"docs"}));
+  EXPECT_EQ(window->pending_path(), "");
+}
+
+TEST_F(SavedStateTest, AMissingOrQuotedPathIsIgnored) {
+  for (const char* path : {"C:\\nothing-here", "\"C:\\docs\""}) {
+    window = std::make_unique<FilerWindow>(
+        FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell},
+        "C:\\Qd", path);
+    tabs = test::FakeTabs{};
+    window->Initialise();
+    EXPECT_EQ(fs.current, "C:\\start") << path;
+    EXPECT_TRUE(frame.errors.empty()) << path;
+    EXPECT_EQ(window->pending_path(), path);
+  }
+}
+
+TEST(LongPathForm, ReplacesEveryComponentFromTheLast) {
+  test::FakeFileSystem fs;
+  fs.folders["C:\\"];
+  fs.long_names = {{"C:\\PROGRA~1\\ソフト~1\\a.txt", "a.txt"},
+                   {"C:\\PROGRA~1\\ソフト~1", "ソフトウェア"},
+                   {"C:\\PROGRA~1", "Program Files"}};
+  EXPECT_EQ(LongPathForm(fs, "C:\\PROGRA~1\\ソフト~1\\a.txt"),
+            "C:\\Program Files\\ソフトウェア\\a.txt");
+  EXPECT_EQ(LongPathForm(fs, "C:\\missing"), "");
+  fs.long_names = {{"C:\\x", std::string(300, 'x')}};
+  EXPECT_EQ(LongPathForm(fs, "C:\\x"), "");  // 260 or more: the path stays as it is
+}
+
+}  // namespace
+}  // namespace qd
