@@ -49,6 +49,7 @@ gtest_discover_tests(qd_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # End-to-end scenarios that start dist/Qd.exe.
 add_executable(qd_e2e_tests
   tests/e2e/qd_e2e_test_win32.cpp
+  tests/e2e/saved_state_e2e_test_win32.cpp
   tests/e2e/driver_win32.cpp
   tests/win32/test_support_win32.cpp
 )

@@ -1,5 +1,7 @@
 #include "tests/e2e/driver_win32.h"
 
+#include <commctrl.h>
+
 #include "tests/win32/test_support_win32.h"
 
 namespace qd::e2e {
@@ -57,6 +59,49 @@ std::string WindowTitle(HWND w) {
   char text[512] = {};
   GetWindowTextA(w, text, sizeof text);
   return text;
+}
+
+namespace {
+
+// Runs `ask` with a block of memory inside the process that owns `w`,
+// laid out as `Struct` followed by a text buffer, and returns the text.
+template <typename Struct, typename Fill>
+std::string AskRemote(HWND w, UINT msg, WPARAM wp, Fill fill) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  UniqueHandle process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return {};
+  constexpr SIZE_T kText = 512;
+  char* remote = static_cast<char*>(
+      VirtualAllocEx(process.get(), nullptr, sizeof(Struct) + kText, MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) return {};
+  Struct s{};
+  fill(s, remote + sizeof(Struct), static_cast<int>(kText));
+  WriteProcessMemory(process.get(), remote, &s, sizeof s, nullptr);
+  SendMessageA(w, msg, wp, reinterpret_cast<LPARAM>(remote));
+  char text[kText] = {};
+  ReadProcessMemory(process.get(), remote + sizeof(Struct), text, kText - 1, nullptr);
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return text;
+}
+
+}  // namespace
+
+std::string RemoteItemText(HWND list, int row, int column) {
+  return AskRemote<LVITEMA>(list, LVM_GETITEMTEXTA, row, [&](LVITEMA& item, char* text, int n) {
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = n;
+  });
+}
+
+std::string RemoteTabText(HWND tabs, int index) {
+  return AskRemote<TCITEMA>(tabs, TCM_GETITEMA, index, [&](TCITEMA& item, char* text, int n) {
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = n;
+  });
 }
 
 QdProcess::QdProcess(const std::string& folder, const std::string& args) {

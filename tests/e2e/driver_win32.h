@@ -22,6 +22,12 @@ std::vector<std::string> ChildTexts(HWND w);
 
 std::string WindowTitle(HWND w);
 
+// A cell text of a list view in another process (the buffer must live in
+// that process).
+std::string RemoteItemText(HWND list, int row, int column);
+// The text of the selected tab of a tab control in another process.
+std::string RemoteTabText(HWND tabs, int index);
+
 class QdProcess {
  public:
   // Copies Qd.exe into `folder` (once) and starts it with `args`.
