@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out=${1:-docs/screenshot.png}
 mkdir -p "$(dirname "$out")"
+out="$(cd "$(dirname "$out")" && pwd)/$(basename "$out")"
 
 . scripts/wine-env.sh
 # A fresh session, so that no Wine process of an earlier one holds another display.
