@@ -202,6 +202,7 @@ class FilerWindow {
   bool SortKey(int vk);
   void SetSearchText(std::string_view text);
   void TreeMove(bool with_files);
+  void ListNewCurrentFolder();
   void DeleteFromPickList(bool confirm);
   void StepTab(int step);
   void SwapTab(int step);

@@ -25,12 +25,9 @@ std::string WithBackslash(std::string path) {
 
 }  // namespace
 
-bool FilerWindow::ChangeFolder(const std::string& path) {
-  if (!fs_.ChangeDirectory(path)) {
-    frame_.Beep();
-    frame_.ShowError(kFolderError);
-    return false;
-  }
+// After a successful change: the folder as the system reports it becomes the
+// current tab's, and is listed.
+void FilerWindow::ListNewCurrentFolder() {
   const std::string now = fs_.CurrentDirectory();
   if (current_tab_ >= 0) {
     SetTabText(current_tab_, now);
@@ -38,6 +35,15 @@ bool FilerWindow::ChangeFolder(const std::string& path) {
   }
   FillList();
   SetSearchText("");
+}
+
+bool FilerWindow::ChangeFolder(const std::string& path) {
+  if (!fs_.ChangeDirectory(path)) {
+    frame_.Beep();
+    frame_.ShowError(kFolderError);
+    return false;
+  }
+  ListNewCurrentFolder();
   return true;
 }
 
@@ -55,13 +61,7 @@ bool FilerWindow::ChangeDrive(int drive) {
     frame_.ShowError(kDriveError);
     return false;
   }
-  const std::string now = fs_.CurrentDirectory();
-  if (current_tab_ >= 0) {
-    SetTabText(current_tab_, now);
-    tab_paths_[current_tab_] = now;
-  }
-  FillList();
-  SetSearchText("");
+  ListNewCurrentFolder();
   return true;
 }
 
