@@ -353,6 +353,26 @@ TEST_F(ListingDialogTest, RealFolderIsListedIntoTheOwnerDataList) {
   EXPECT_EQ(SendMessageA(Pane(IDC_HISTORY_STORE), LB_GETCOUNT, 0, 0), 1);
 }
 
+TEST_F(ListingDialogTest, LongNamesAndPathsAtTheLimitAreListed) {
+  // A name that brings its path to 258 characters, the most the A functions take.
+  const std::string long_name = std::string(258 - folder.path().size() - 1 - 4, 'n') + ".txt";
+  CreateFileOfSize(folder.File(long_name), 3);
+  ASSERT_EQ(folder.File(long_name).size(), 258u);
+  // A folder whose own path leaves just room for its listing.
+  std::string deep = folder.path();
+  while (deep.size() < 240) {
+    deep += "\\" + std::string(std::min<std::size_t>(60, 245 - deep.size()), 'd');
+    CreateDirectoryA(deep.c_str(), nullptr);
+  }
+  CreateFileOfSize(deep + "\\x.txt", 1);
+  FilerDialog& d = Open();
+  ASSERT_EQ(ListView_GetItemCount(Pane(IDC_FILE_LIST)), 9);
+  EXPECT_EQ(d.filer().rows().ItemName(5), long_name);  // after archive.tar, before readme
+  ASSERT_TRUE(d.filer().ChangeFolder(deep));
+  EXPECT_EQ(ListView_GetItemCount(Pane(IDC_FILE_LIST)), 2);
+  EXPECT_EQ(WindowText(d.hwnd()), " Qd - [" + deep + "\\*.*]");
+}
+
 TEST_F(ListingDialogTest, BoundKeyRunsItsCommand) {
   settings.WriteInt("Key", "116", 32833);  // F5: toggle the menu bar
   FilerDialog& d = Open();
