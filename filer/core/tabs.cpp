@@ -160,7 +160,6 @@ void FilerWindow::SwapTab(int step) {
 }
 
 void FilerWindow::CmdTabList() {
-  list_kind_ = kTabList;
   if (EnterListMode(kTabList) == 0) return;
   tabs_.Repaint();
   for (int i = 0; i < TabCount(); ++i) {
@@ -176,7 +175,6 @@ void FilerWindow::CmdTabList() {
 }
 
 void FilerWindow::CmdFolderHistory() {
-  list_kind_ = kFolderHistoryList;
   if (EnterListMode(kFolderHistoryList) == 0) return;
   ShowMessage("Please Wait", true);
   file_list_.RepaintNow();
