@@ -33,6 +33,7 @@ void WriteNumbered(SettingsFile& s, std::string_view section, const char* prefix
 std::string LongPathForm(FileSystemPort& fs, const std::string& path) {
   std::string name;
   if (!fs.FindName(path, &name)) return {};
+  if (cp932::FindChar(path, '\\') == std::string::npos) return name;  // a bare name
   std::string result;
   std::string remaining = path;
   for (;;) {
@@ -61,8 +62,9 @@ bool FilerWindow::OpenPendingPath() {
   std::string name;
   if (!is_folder) {
     const std::size_t slash = cp932::FindLastChar(pending_path_, '\\');
-    folder = pending_path_.substr(0, slash);
-    name = pending_path_.substr(slash + 1);
+    // A bare file name given on the command line lies in the current folder.
+    folder = slash == std::string::npos ? fs_.CurrentDirectory() : pending_path_.substr(0, slash);
+    name = slash == std::string::npos ? pending_path_ : pending_path_.substr(slash + 1);
     // The folder of C:\a.txt is C:\; "C:" would mean the drive's current folder.
     if (folder.size() == 2 && folder[1] == ':') folder += '\\';
   }

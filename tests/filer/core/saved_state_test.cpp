@@ -235,6 +235,17 @@ TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {
   EXPECT_EQ(window->pending_path(), "");
 }
 
+TEST_F(SavedStateTest, ABareFileNameOpensInTheCurrentFolder) {
+  fs.current = "C:\\docs";
+  window = std::make_unique<FilerWindow>(
+      FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
+      "zeta.txt");
+  window->Initialise();
+  EXPECT_EQ(fs.current, "C:\\docs");
+  EXPECT_EQ(CursorName(), "zeta.txt");
+  EXPECT_TRUE(frame.errors.empty());
+}
+
 TEST_F(SavedStateTest, AMissingOrQuotedPathIsIgnored) {
   for (const char* path : {"C:\\nothing-here", "\"C:\\docs\""}) {
     window = std::make_unique<FilerWindow>(
@@ -257,6 +268,8 @@ TEST(LongPathForm, ReplacesEveryComponentFromTheLast) {
   EXPECT_EQ(LongPathForm(fs, "C:\\PROGRA~1\\ソフト~1\\a.txt"),
             "C:\\Program Files\\ソフトウェア\\a.txt");
   EXPECT_EQ(LongPathForm(fs, "C:\\missing"), "");
+  fs.long_names["abc~1.txt"] = "abcdefghij.txt";
+  EXPECT_EQ(LongPathForm(fs, "abc~1.txt"), "abcdefghij.txt");
   fs.long_names = {{"C:\\x", std::string(300, 'x')}};
   EXPECT_EQ(LongPathForm(fs, "C:\\x"), "");  // 260 or more: the path stays as it is
 }
