@@ -130,35 +130,30 @@ QdProcess::~QdProcess() {
   }
 }
 
-HWND QdProcess::WaitForMainWindow(DWORD ms) {
+// The first dialog of the process that `wanted` accepts, once it is shown.
+HWND QdProcess::WaitForDialog(const std::function<bool(HWND)>& wanted, DWORD ms) {
+  HWND found = nullptr;
   test::WaitFor(
       [&] {
         for (HWND w : ProcessWindows(pid_)) {
-          if (IsDialog(w) && GetDlgItem(w, 1000) != nullptr) {
-            main_ = w;
+          if (IsDialog(w) && wanted(w)) {
+            found = w;
             return true;
           }
         }
         return !Running();
       },
       ms);
+  return found;
+}
+
+HWND QdProcess::WaitForMainWindow(DWORD ms) {
+  main_ = WaitForDialog([](HWND w) { return GetDlgItem(w, 1000) != nullptr; }, ms);
   return main_;
 }
 
 HWND QdProcess::WaitForPopup(DWORD ms) {
-  HWND popup = nullptr;
-  test::WaitFor(
-      [&] {
-        for (HWND w : ProcessWindows(pid_)) {
-          if (w != main_ && IsDialog(w)) {
-            popup = w;
-            return true;
-          }
-        }
-        return !Running();
-      },
-      ms);
-  return popup;
+  return WaitForDialog([&](HWND w) { return w != main_; }, ms);
 }
 
 void QdProcess::PostKey(UINT vk) {

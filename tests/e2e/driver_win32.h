@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ class QdProcess {
   DWORD ExitCode() const;
 
  private:
+  HWND WaitForDialog(const std::function<bool(HWND)>& wanted, DWORD ms);
+
   UniqueHandle process_;
   DWORD pid_ = 0;
   DWORD thread_id_ = 0;
