@@ -41,10 +41,6 @@ struct FindHandleTraits {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) { FindClose(h); }
 };
-struct ChangeHandleTraits {
-  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
-  static void Close(HANDLE h) { FindCloseChangeNotification(h); }
-};
 template <typename G>
 struct GdiTraits {
   static G Invalid() { return nullptr; }
@@ -65,9 +61,7 @@ struct ModuleTraits {
 
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
-using UniqueChangeHandle = UniqueResource<HANDLE, ChangeHandleTraits>;
 using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
-using UniqueBrush = UniqueResource<HBRUSH, GdiTraits<HBRUSH>>;
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;
 using UniqueWindow = UniqueResource<HWND, WindowTraits>;
 using UniqueModule = UniqueResource<HMODULE, ModuleTraits>;
