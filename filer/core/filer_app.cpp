@@ -1,6 +1,7 @@
 #include "filer/core/filer_app.h"
 
 #include "common/cp932.h"
+#include "settings/command_table.h"
 
 namespace qd {
 
@@ -46,7 +47,7 @@ StartupOutcome RunFiler(StartupPort& port) {
       if (port.WindowTitle(w).compare(0, kTitlePrefix.size(), kTitlePrefix) != 0) continue;
       if (port.IsMinimised(w)) port.Restore(w);
       port.ForegroundLastActivePopup(w);
-      port.PostCommand(w, kPathNotifyCommand);
+      port.PostCommand(w, CmdPathNotify);
       return StartupOutcome::HandedOver;
     }
     return StartupOutcome::NoFilerFound;

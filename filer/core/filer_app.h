@@ -22,9 +22,9 @@ std::string InstanceMutexName(std::string_view settings_path);
 // skipped; the rest is kept exactly, quotes and trailing blanks included.
 std::string CommandLineTail(std::string_view command_line);
 
-// The first seven characters of the running filer's title.
+// The first seven characters of the running filer's title: a second start
+// finds the window by them and posts it CmdPathNotify.
 inline constexpr std::string_view kTitlePrefix = " Qd - [";
-inline constexpr int kPathNotifyCommand = 32835;
 
 class StartupPort {
  public:

@@ -2,8 +2,8 @@
 #include <unordered_map>
 
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
-#include "filer/core/name_list.h"
+#include "filer/core/filer_controller.h"
+#include "common/name_list.h"
 #include "settings/key_codes.h"
 
 namespace qd {
@@ -14,7 +14,7 @@ constexpr int kVkDown = 40;
 
 }  // namespace
 
-bool FilerWindow::OnKey(KeyMessage kind, int code) {
+bool FilerController::OnKey(KeyMessage kind, int code) {
   const bool shift = keys_.ShiftDown();
   const bool ctrl = keys_.CtrlDown();
   const bool alt = keys_.AltDown();
@@ -48,7 +48,7 @@ bool FilerWindow::OnKey(KeyMessage kind, int code) {
 
 // Alt and a letter, when nothing is bound to the key: sort by a column
 // (-1: the key is not a sort key in that mode).
-bool FilerWindow::SortKey(int vk) {
+bool FilerController::SortKey(int vk) {
   static constexpr struct {
     int vk, normal, list;
   } kSortKeys[] = {{'N', 0, 0}, {'X', 1, 2}, {'S', 2, 1}, {'D', 3, 1}, {'A', 4, 1}, {'P', -1, 1}};
@@ -62,13 +62,13 @@ bool FilerWindow::SortKey(int vk) {
   return false;
 }
 
-void FilerWindow::SetSearchText(std::string_view text) {
+void FilerController::SetSearchText(std::string_view text) {
   SetSearchLineField(SearchField::Search, text);
 }
 
-int FilerWindow::CursorRow() const { return file_list_.NextSelected(-1); }
+int FilerController::CursorRow() const { return file_list_.NextSelected(-1); }
 
-bool FilerWindow::RowMatches(int row, std::string_view text) const {
+bool FilerController::RowMatches(int row, std::string_view text) const {
   if (!text.empty() && text[0] == ';') {
     std::string key = ";";
     if (!rows_.IsFolder(row)) {
@@ -85,7 +85,7 @@ bool FilerWindow::RowMatches(int row, std::string_view text) const {
          cp932::EqualNoCase(std::string_view(name).substr(0, text.size()), text);
 }
 
-bool FilerWindow::FindItem(std::string_view text, bool forward) {
+bool FilerController::FindItem(std::string_view text, bool forward) {
   const int count = rows_.size();
   const int cursor = CursorRow();
   const int start = cursor < 0 ? 0 : cursor;
@@ -105,7 +105,7 @@ bool FilerWindow::FindItem(std::string_view text, bool forward) {
   return false;
 }
 
-void FilerWindow::MoveCursor(int from, int to) {
+void FilerController::MoveCursor(int from, int to) {
   const int count = rows_.size();
   if (from >= 0 && from < count) {
     file_list_.SetSelected(from, false);
@@ -127,7 +127,7 @@ void FilerWindow::MoveCursor(int from, int to) {
   }
 }
 
-void FilerWindow::RestoreCursor(std::string_view names, int row) {
+void FilerController::RestoreCursor(std::string_view names, int row) {
   if (names.empty()) names = "..|";
   const int count = rows_.size();
   const int cursor = CursorRow();
@@ -167,7 +167,7 @@ void FilerWindow::RestoreCursor(std::string_view names, int row) {
   }
 }
 
-void FilerWindow::SearchStep(bool forward) {
+void FilerController::SearchStep(bool forward) {
   const int cursor = CursorRow();
   const int count = rows_.size();
   const std::string text = SearchText();
@@ -183,7 +183,7 @@ void FilerWindow::SearchStep(bool forward) {
   search_step_ = false;
 }
 
-void FilerWindow::CmdSearchComplete() {
+void FilerController::CmdSearchComplete() {
   const int cursor = CursorRow();
   if (cursor < 0) return;
   const std::string name = rows_.ItemName(cursor);
@@ -191,13 +191,13 @@ void FilerWindow::CmdSearchComplete() {
   if (name.size() > text.size()) SetSearchText(text + name[text.size()]);
 }
 
-void FilerWindow::CmdSearchBackspace() {
+void FilerController::CmdSearchBackspace() {
   std::string text = SearchText();
   if (text.empty()) return;
   text.pop_back();
   SetSearchText(text);
 }
 
-void FilerWindow::CmdSearchClear() { SetSearchText(""); }
+void FilerController::CmdSearchClear() { SetSearchText(""); }
 
 }  // namespace qd

@@ -1,8 +1,9 @@
 // Listing the current folder into the file list, sorting it, and the pick
 // lists that replace its columns.
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
-#include "filer/core/name_list.h"
+#include "filer/core/filer_app.h"
+#include "filer/core/filer_controller.h"
+#include "common/name_list.h"
 
 namespace qd {
 
@@ -44,7 +45,7 @@ struct ListColumn {
 // mask does not apply to folders), the file pass the files of every piece.
 // Names that match several pieces are listed once for each. One search
 // serves both passes of a piece, since the rows are put in order afterwards.
-void FilerWindow::ListPieces() {
+void FilerController::ListPieces() {
   const std::vector<std::string> pieces = MaskPieces(mask_);
   bool star_searched = false;
   for (const std::string& piece : pieces) {
@@ -59,7 +60,7 @@ void FilerWindow::ListPieces() {
   }
 }
 
-void FilerWindow::FillList() {
+void FilerController::FillList() {
   if (view_mode_ == ViewMode::List) LeaveListMode(false);
   ShowMessage("Please Wait", true);
   rows_.Clear();
@@ -70,7 +71,7 @@ void FilerWindow::FillList() {
   const std::string folder = fs_.CurrentDirectory();
   std::string display = folder;
   if (!cp932::EndsWithBackslash(display)) display += '\\';
-  frame_.SetTitle(" Qd - [" + display + mask_ + "]");
+  frame_.SetTitle(std::string(kTitlePrefix) + display + mask_ + "]");
   RecordFolder(folder);
 
   ListPieces();
@@ -90,7 +91,7 @@ void FilerWindow::FillList() {
   file_list_.ResumeRepaint();
 }
 
-void FilerWindow::SortList(int column, SortMode mode) {
+void FilerController::SortList(int column, SortMode mode) {
   ShowMessage("ソート中", false);
   const int saved_column = sort_column_;
   const bool saved_ascending = sort_ascending_;
@@ -131,7 +132,7 @@ void FilerWindow::SortList(int column, SortMode mode) {
   ShowMessage("", false);
 }
 
-void FilerWindow::CmdRefresh() {
+void FilerController::CmdRefresh() {
   if (view_mode_ == ViewMode::List) {
     if (list_kind_ == kFindResultList) PruneVanishedRows();
     return;
@@ -142,9 +143,9 @@ void FilerWindow::CmdRefresh() {
   RestoreCursor(names, bottom);
 }
 
-int FilerWindow::BottomRow() const { return file_list_.TopRow() + file_list_.RowsPerPage() - 1; }
+int FilerController::BottomRow() const { return file_list_.TopRow() + file_list_.RowsPerPage() - 1; }
 
-int FilerWindow::EnterListMode(int kind) {
+int FilerController::EnterListMode(int kind) {
   if (view_mode_ == ViewMode::List) {
     LeaveListMode(true);
     return 0;
@@ -193,7 +194,7 @@ int FilerWindow::EnterListMode(int kind) {
   return 1;
 }
 
-void FilerWindow::LeaveListMode(bool go_back) {
+void FilerController::LeaveListMode(bool go_back) {
   if (view_mode_ != ViewMode::List) return;
   while (file_list_.ColumnCount() > 1) file_list_.DeleteColumn(file_list_.ColumnCount() - 1);
   const ListColumn normal[] = {

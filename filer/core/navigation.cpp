@@ -2,8 +2,8 @@
 #include <cstdlib>
 
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
-#include "filer/core/name_list.h"
+#include "filer/core/filer_controller.h"
+#include "common/name_list.h"
 #include "settings/key_codes.h"
 
 namespace qd {
@@ -27,7 +27,7 @@ std::string WithBackslash(std::string path) {
 
 // After a successful change: the folder as the system reports it becomes the
 // current tab's, and is listed.
-void FilerWindow::ListNewCurrentFolder() {
+void FilerController::ListNewCurrentFolder() {
   const std::string now = fs_.CurrentDirectory();
   if (current_tab_ >= 0) {
     SetTabText(current_tab_, now);
@@ -37,28 +37,28 @@ void FilerWindow::ListNewCurrentFolder() {
   SetSearchText("");
 }
 
-bool FilerWindow::ChangeFolder(const std::string& path) {
+bool FilerController::ChangeFolder(const std::string& path) {
   if (!fs_.ChangeDirectory(path)) {
-    frame_.Beep();
-    frame_.ShowError(kFolderError);
+    prompts_.Beep();
+    prompts_.ShowError(kFolderError);
     return false;
   }
   ListNewCurrentFolder();
   return true;
 }
 
-bool FilerWindow::ChangeDrive(int drive) {
+bool FilerController::ChangeDrive(int drive) {
   std::string path;
   if (!fs_.DriveCurrentDirectory(drive, &path)) {
     if (!fs_.ChangeDrive(drive)) {
-      frame_.ShowError(kDriveError);
+      prompts_.ShowError(kDriveError);
       return false;
     }
     path = fs_.CurrentDirectory();
   }
   if (!fs_.ChangeDirectory(path) && !fs_.ChangeDirectory(path.substr(0, 3))) {
-    frame_.Beep();
-    frame_.ShowError(kDriveError);
+    prompts_.Beep();
+    prompts_.ShowError(kDriveError);
     return false;
   }
   ListNewCurrentFolder();
@@ -67,7 +67,7 @@ bool FilerWindow::ChangeDrive(int drive) {
 
 // The parameter line of a document opened during a temporary move that
 // sends: the short paths of the items selected when the move began.
-std::string FilerWindow::OpenParameters() {
+std::string FilerController::OpenParameters() {
   if (view_mode_ != ViewMode::TemporaryMove || !temp_.send) return {};
   std::string parameters;
   for (std::string_view entry : SplitNameList(temp_.names)) {
@@ -80,7 +80,7 @@ std::string FilerWindow::OpenParameters() {
 }
 
 // One selected row of a pick list; true when the visit goes on.
-bool FilerWindow::OpenRowInList(int row, bool shift) {
+bool FilerController::OpenRowInList(int row, bool shift) {
   const std::string name(rows_.NameText(row));
   const std::string path = rows_.Text(row, 1);
   if ((!name.empty() && name[0] == '/') || list_kind_ == kFolderHistoryList) {
@@ -99,8 +99,8 @@ bool FilerWindow::OpenRowInList(int row, bool shift) {
       LeaveListMode(false);
       ChangeFolder(path);
     } else {
-      frame_.Beep();
-      frame_.ShowError(kFolderError);
+      prompts_.Beep();
+      prompts_.ShowError(kFolderError);
     }
     return false;
   }
@@ -135,7 +135,7 @@ bool FilerWindow::OpenRowInList(int row, bool shift) {
   return true;
 }
 
-void FilerWindow::OpenItem() {
+void FilerController::OpenItem() {
   if (current_tab_ < 0) return;
   SetSearchText("");
   const int selected = file_list_.SelectedCount();
@@ -208,7 +208,7 @@ void FilerWindow::OpenItem() {
   }
 }
 
-void FilerWindow::CmdParentFolder() {
+void FilerController::CmdParentFolder() {
   if (view_mode_ == ViewMode::List) {
     LeaveListMode(true);
     return;
@@ -218,12 +218,12 @@ void FilerWindow::CmdParentFolder() {
   FindItem(left, true);
 }
 
-void FilerWindow::CmdDriveRoot() {
+void FilerController::CmdDriveRoot() {
   if (current_tab_ < 0) return;
   ChangeFolder(tab_paths_[current_tab_].substr(0, 3));
 }
 
-void FilerWindow::CmdBack() {
+void FilerController::CmdBack() {
   if (history_.Count() < 3) {
     ShowMessage("フォルダ履歴の最後です。", false);
     return;
@@ -231,23 +231,23 @@ void FilerWindow::CmdBack() {
   ChangeFolder(history_.Text(1));
 }
 
-std::string FilerWindow::KeyOption(int n) {
+std::string FilerController::KeyOption(int n) {
   const std::string option =
       settings_.ReadString("KeyOption", KeyOptionName(last_key_code_, n), "");
-  if (n == 0 && option.empty()) frame_.ShowError("オプション未設定");
+  if (n == 0 && option.empty()) prompts_.ShowError("オプション未設定");
   return option;
 }
 
-void FilerWindow::CmdGoTo() {
+void FilerController::CmdGoTo() {
   const std::string folder = KeyOption(0);
   if (!folder.empty()) ChangeFolder(folder);
 }
 
-void FilerWindow::CmdGoToTemporary() {
+void FilerController::CmdGoToTemporary() {
   if (StartTemporaryMove() == 1) CmdGoTo();
 }
 
-void FilerWindow::TreeMove(bool with_files) {
+void FilerController::TreeMove(bool with_files) {
   std::string path = fs_.CurrentDirectory();
   if (!BrowseForFolder("移動するフォルダを選択してください", &path, with_files)) return;
   if (view_mode_ == ViewMode::TemporaryMove) EndTemporaryMove(false);
@@ -266,14 +266,14 @@ void FilerWindow::TreeMove(bool with_files) {
   if (ChangeFolder(folder)) FindItem(path.substr(slash + 1), true);
 }
 
-bool FilerWindow::BrowseForFolder(std::string_view title, std::string* path, bool with_files) {
+bool FilerController::BrowseForFolder(std::string_view title, std::string* path, bool with_files) {
   std::string chosen;
   if (!shell_.BrowseForFolder(title, *path, with_files, &chosen)) return false;
   *path = chosen;
   return true;
 }
 
-int FilerWindow::StartTemporaryMove() {
+int FilerController::StartTemporaryMove() {
   if (view_mode_ == ViewMode::TemporaryMove) {
     EndTemporaryMove(true);
     return 0;
@@ -302,7 +302,7 @@ int FilerWindow::StartTemporaryMove() {
   return 1;
 }
 
-void FilerWindow::EndTemporaryMove(bool go_back) {
+void FilerController::EndTemporaryMove(bool go_back) {
   if (go_back) {
     std::string folder = temp_.folder;
     if (cp932::FindChar(folder, '\\') == std::string::npos) folder += '\\';

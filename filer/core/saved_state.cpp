@@ -1,6 +1,6 @@
 // The state kept between runs, and opening a path handed to the filer.
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
+#include "filer/core/filer_controller.h"
 
 namespace qd {
 
@@ -48,7 +48,7 @@ std::string LongPathForm(FileSystemPort& fs, const std::string& path) {
   return result.size() >= 260 ? std::string() : result;
 }
 
-bool FilerWindow::OpenPendingPath() {
+bool FilerController::OpenPendingPath() {
   if (pending_path_.empty()) return false;
   uint32_t attributes = 0;
   if (!fs_.Attributes(pending_path_, &attributes)) return false;
@@ -88,7 +88,7 @@ bool FilerWindow::OpenPendingPath() {
   return true;
 }
 
-void FilerWindow::RestoreState() {
+void FilerController::RestoreState() {
   const WindowRect d;
   const int left = settings_.ReadInt(kWindowRect, "left", d.left);
   const int top = settings_.ReadInt(kWindowRect, "top", d.top);
@@ -128,7 +128,7 @@ void FilerWindow::RestoreState() {
   if (settings_.ReadInt(kWindowRect, "Menu", 1) == 0) CmdToggleMenu();
 }
 
-void FilerWindow::SaveState() {
+void FilerController::SaveState() {
   const WindowState state = frame_.GetWindowState();
   if (!state.minimised && !state.maximised) {
     settings_.WriteInt(kWindowRect, "left", state.left);

@@ -2,12 +2,12 @@
 #include <cstdio>
 
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
-#include "filer/core/name_list.h"
+#include "filer/core/filer_controller.h"
+#include "common/name_list.h"
 
 namespace qd {
 
-std::string FilerWindow::SelectedNames() const {
+std::string FilerController::SelectedNames() const {
   std::string list;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
     if (rows_.IsFolder(r) && rows_.NameText(r) == "/..") continue;
@@ -16,7 +16,7 @@ std::string FilerWindow::SelectedNames() const {
   return list;
 }
 
-std::string FilerWindow::SelectedNamesWithTotals() {
+std::string FilerController::SelectedNamesWithTotals() {
   std::string list;
   int count = 0;
   uint64_t total = 0;  // sizes and their sum are 64-bit
@@ -49,7 +49,7 @@ std::string RowPath(const RowStore& rows, int r, int list_kind) {
 
 }  // namespace
 
-std::string FilerWindow::SelectedPaths() const {
+std::string FilerController::SelectedPaths() const {
   std::string list;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
     const std::string path = RowPath(rows_, r, list_kind_);
@@ -58,7 +58,7 @@ std::string FilerWindow::SelectedPaths() const {
   return list;
 }
 
-void FilerWindow::PruneVanishedRows() {
+void FilerController::PruneVanishedRows() {
   for (int r = rows_.size() - 1; r >= 0; --r) {
     const std::string path = RowPath(rows_, r, list_kind_);
     if (path.empty() || fs_.Exists(path)) continue;

@@ -4,7 +4,7 @@
 #include <new>
 
 #include "common/cp932.h"
-#include "filer/core/filer_window.h"
+#include "filer/core/filer_controller.h"
 
 namespace qd {
 
@@ -19,22 +19,22 @@ std::string TabText(const std::string& path) {
 
 }  // namespace
 
-void FilerWindow::StoreTabCursor(int index, std::string names, int row) {
+void FilerController::StoreTabCursor(int index, std::string names, int row) {
   if (index < 0 || index >= static_cast<int>(tab_paths_.size())) return;
   tab_cursor_names_[index] = std::move(names);
   tab_cursor_rows_[index] = row;
 }
 
-void FilerWindow::ClearFileList() {
+void FilerController::ClearFileList() {
   rows_.Clear();
   file_list_.SetRowCount(0);
 }
 
-void FilerWindow::SetTabText(int index, const std::string& path) {
+void FilerController::SetTabText(int index, const std::string& path) {
   tabs_.SetTabText(index, TabText(path));
 }
 
-void FilerWindow::SelectTab(int i) {
+void FilerController::SelectTab(int i) {
   if (view_mode_ == ViewMode::List) {
     LeaveListMode(false);
   } else if (current_tab_ != -1 && current_tab_ != i) {
@@ -44,7 +44,7 @@ void FilerWindow::SelectTab(int i) {
   if (fs_.ChangeDirectory(tab_paths_[i])) {
     FillList();
   } else {
-    frame_.Beep();
+    prompts_.Beep();
     ClearFileList();
   }
   if (tab_cursor_names_[i].empty()) {
@@ -56,7 +56,7 @@ void FilerWindow::SelectTab(int i) {
   if (view_mode_ == ViewMode::TemporaryMove) EndTemporaryMove(false);
 }
 
-void FilerWindow::InsertTab(int index, const std::string& path) {
+void FilerController::InsertTab(int index, const std::string& path) {
   tabs_.InsertTab(index, TabText(path));
   if (index < static_cast<int>(prefs_.tab_max) && index < static_cast<int>(tab_paths_.size())) {
     tab_paths_[index] = path;
@@ -67,7 +67,7 @@ void FilerWindow::InsertTab(int index, const std::string& path) {
   }
 }
 
-void FilerWindow::OpenNewTab(const std::string& path, bool select) {
+void FilerController::OpenNewTab(const std::string& path, bool select) {
   const int count = TabCount();
   const int position = current_tab_ < 0 ? 0 : current_tab_ + 1;
   if (count > 0) {
@@ -88,7 +88,7 @@ void FilerWindow::OpenNewTab(const std::string& path, bool select) {
   if (select) SelectTab(position);
 }
 
-void FilerWindow::DeleteTab(int i) {
+void FilerController::DeleteTab(int i) {
   const int count = TabCount();
   if (count <= 1) return;  // the last tab stays
   tabs_.DeleteTab(i);
@@ -108,13 +108,13 @@ void FilerWindow::DeleteTab(int i) {
   }
 }
 
-void FilerWindow::CmdNewTab() {
+void FilerController::CmdNewTab() {
   std::string path = fs_.CurrentDirectory();
   if (!BrowseForFolder("新規タブのフォルダを選択してください", &path, false)) return;
   OpenNewTab(path, true);
 }
 
-void FilerWindow::CmdCloseTab() {
+void FilerController::CmdCloseTab() {
   if (view_mode_ == ViewMode::List) LeaveListMode(false);
   const int i = current_tab_;
   if (i < 0) return;
@@ -123,7 +123,7 @@ void FilerWindow::CmdCloseTab() {
   SelectTab(i == 0 ? 0 : std::min(i - 1, TabCount() - 1));
 }
 
-void FilerWindow::StepTab(int step) {
+void FilerController::StepTab(int step) {
   const int count = TabCount();
   if (count < 2) return;
   int target = (current_tab_ < 0 ? 0 : current_tab_) + step;
@@ -132,7 +132,7 @@ void FilerWindow::StepTab(int step) {
   SelectTab(target);
 }
 
-void FilerWindow::SwapTab(int step) {
+void FilerController::SwapTab(int step) {
   const int count = TabCount();
   const int current = current_tab_;
   if (count < 2 || current < 0) return;
@@ -159,7 +159,7 @@ void FilerWindow::SwapTab(int step) {
   tabs_.SelectTab(target);
 }
 
-void FilerWindow::CmdTabList() {
+void FilerController::CmdTabList() {
   if (EnterListMode(kTabList) == 0) return;
   tabs_.Repaint();
   for (int i = 0; i < TabCount(); ++i) {
@@ -174,7 +174,7 @@ void FilerWindow::CmdTabList() {
   }
 }
 
-void FilerWindow::CmdFolderHistory() {
+void FilerController::CmdFolderHistory() {
   if (EnterListMode(kFolderHistoryList) == 0) return;
   ShowMessage("Please Wait", true);
   file_list_.RepaintNow();
@@ -193,18 +193,18 @@ void FilerWindow::CmdFolderHistory() {
   file_list_.ResumeRepaint();
 }
 
-void FilerWindow::OnTabSelectionChange() {
+void FilerController::OnTabSelectionChange() {
   const int selected = tabs_.SelectedTab();
   if (selected >= 0) SelectTab(selected);
   tab_selection_changed_ = true;
 }
 
-void FilerWindow::OnTabClick() {
+void FilerController::OnTabClick() {
   if (!tab_selection_changed_) CmdRefresh();
   tab_selection_changed_ = false;
 }
 
-void FilerWindow::RecordFolder(const std::string& folder) {
+void FilerController::RecordFolder(const std::string& folder) {
   if (cp932::EqualNoCase(folder, prefs_.jump_folder) ||
       cp932::EqualNoCase(folder, prefs_.command_folder)) {
     return;
@@ -220,9 +220,9 @@ void FilerWindow::RecordFolder(const std::string& folder) {
   if (limit >= 0 && limit < history_.Count()) history_.Delete(limit);
 }
 
-void FilerWindow::DeleteFromHistoryList(bool confirm) {
+void FilerController::DeleteFromHistoryList(bool confirm) {
   if (file_list_.SelectedCount() == 0) return;
-  if (confirm && frame_.AskOkCancel("フォルダ履歴から消去します。") == Answer::Cancel) return;
+  if (confirm && prompts_.AskOkCancel("フォルダ履歴から消去します。") == Answer::Cancel) return;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
     const std::string path = rows_.Text(r, 1);
     const int limit = std::min(history_.Count(), static_cast<int>(prefs_.history));
@@ -237,9 +237,9 @@ void FilerWindow::DeleteFromHistoryList(bool confirm) {
   CmdFolderHistory();
 }
 
-void FilerWindow::CloseFromTabList(bool confirm) {
+void FilerController::CloseFromTabList(bool confirm) {
   if (current_tab_ < 0 || file_list_.SelectedCount() == 0 || TabCount() < 2) return;
-  if (confirm && frame_.AskOkCancel("選択しているタブを閉じます。") == Answer::Cancel) return;
+  if (confirm && prompts_.AskOkCancel("選択しているタブを閉じます。") == Answer::Cancel) return;
   std::vector<int> indexes;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
     const int index = std::atoi(rows_.Text(r, 2).c_str()) - 1;

@@ -1,13 +1,21 @@
-// A FilerWindow on fakes, with a small in-memory folder tree.
+// A FilerController on fakes, with a small in-memory folder tree.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "filer/core/filer_window.h"
+#include "filer/core/filer_controller.h"
 #include "settings/ini_settings_file.h"
-#include "tests/fakes/fake_ports.h"
+#include "tests/fakes/fake_file_list.h"
+#include "tests/fakes/fake_file_system.h"
+#include "tests/fakes/fake_frame.h"
+#include "tests/fakes/fake_history_store.h"
+#include "tests/fakes/fake_key_state.h"
+#include "tests/fakes/fake_pane.h"
+#include "tests/fakes/fake_prompts.h"
+#include "tests/fakes/fake_shell.h"
+#include "tests/fakes/fake_tab_strip.h"
 #include "tests/fakes/temp_dir.h"
 
 namespace qd::test {
@@ -19,11 +27,11 @@ class FilerFixture : public ::testing::Test {
  protected:
   FilerFixture() { fs.folders["C:\\"]; }
 
-  FilerWindow& Make() {
-    tabs = FakeTabs{};
+  FilerController& Make() {
+    tabs = FakeTabStrip{};
     history.items.clear();
-    window = std::make_unique<FilerWindow>(
-        FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell},
+    window = std::make_unique<FilerController>(
+        FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
         "C:\\Qd", "");
     window->Initialise();
     return *window;
@@ -56,14 +64,15 @@ class FilerFixture : public ::testing::Test {
   TempDir dir;
   IniSettingsFile settings{dir.File("Qd.ini")};
   FakeFrame frame;
+  FakePrompts prompts;
   FakeFileList list;
-  FakeList message, search;
-  FakeHistory history;
+  FakePane message, search;
+  FakeHistoryStore history;
   FakeFileSystem fs;
-  FakeKeys keys;
-  FakeTabs tabs;
+  FakeKeyState keys;
+  FakeTabStrip tabs;
   FakeShell shell;
-  std::unique_ptr<FilerWindow> window;
+  std::unique_ptr<FilerController> window;
 };
 
 }  // namespace qd::test

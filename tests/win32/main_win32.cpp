@@ -7,7 +7,7 @@
 
 #include <cstring>
 
-#include "settings/profile_settings_file_win32.h"
+#include "settings/win32/profile_settings_file_win32.h"
 
 int main(int argc, char** argv) {
   if (argc == 6 && std::strcmp(argv[1], "--write-setting") == 0) {

@@ -28,7 +28,7 @@ TEST_F(KeysTest, ABoundKeyRunsItsCommandAndIsConsumed) {
   settings.WriteInt("Key", "116", CmdToggleMenu);   // F5
   settings.WriteInt("Key", "7112", CmdToggleMenu);  // Ctrl+Shift+Alt+F1
   settings.WriteInt("Key", "2078", 32834);          // Ctrl+N: no such command
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_TRUE(w.OnKey(KeyMessage::KeyDown, 116));
   EXPECT_FALSE(w.menu_shown());
   EXPECT_EQ(w.last_key_code(), 116);
@@ -54,7 +54,7 @@ TEST_F(KeysTest, UnboundAltLettersSortByTheirColumn) {
     int list_column;
   } cases[] = {{'N', 0, 0}, {'X', 1, 2},  {'S', 2, 1},  {'D', 3, 1},
                {'A', 4, 1}, {'P', -1, 1}, {'Q', -1, -1}};
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   keys.alt = true;
   for (const Case& c : cases) {
     w.SortList(0, SortMode::Once);
@@ -77,7 +77,7 @@ TEST_F(KeysTest, UnboundAltLettersSortByTheirColumn) {
 }
 
 TEST_F(KeysTest, UpAndDownClearTheSearchAndGoOnToTheList) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   Type("RE");
   EXPECT_EQ(w.SearchText(), "RE");
   keys.ctrl = true;
@@ -94,7 +94,7 @@ TEST_F(KeysTest, UpAndDownClearTheSearchAndGoOnToTheList) {
 }
 
 TEST_F(KeysTest, TypedLettersSearchIncrementally) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   Type("r");
   EXPECT_EQ(w.SearchText(), "R");
   EXPECT_EQ(CursorName(), "reports");
@@ -137,7 +137,7 @@ TEST_F(KeysTest, FindItemMatchRules) {
       {"\x82\x41", true, ""},  // Ｂ (82 61) with its trail byte folded
       {"ZZZ", true, ""},
   };
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   for (const Case& c : cases) {
     list.Select({1});  // "reports": searches start at the cursor
     const bool found = w.FindItem(c.text, c.forward);
@@ -152,7 +152,7 @@ TEST_F(KeysTest, FindItemMatchRules) {
 }
 
 TEST_F(KeysTest, SearchesWrapAroundAndStopAtTheStart) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   const int last = window->rows().size() - 1;
   list.Select({last});
   EXPECT_TRUE(w.FindItem("..", true));  // continues at row 0
@@ -162,7 +162,7 @@ TEST_F(KeysTest, SearchesWrapAroundAndStopAtTheStart) {
 }
 
 TEST_F(KeysTest, SearchNextAndPrevStepPastTheCurrentMatch) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   Type("RE");
   EXPECT_EQ(CursorName(), "reports");
   w.OnCommand(CmdSearchNext);
@@ -184,7 +184,7 @@ TEST_F(KeysTest, SearchNextAndPrevStepPastTheCurrentMatch) {
 }
 
 TEST_F(KeysTest, CompleteBackspaceAndClear) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   Type("ME");
   w.OnCommand(CmdSearchComplete);
   EXPECT_EQ(w.SearchText(), "MEm");  // the name's byte, unchanged in case
@@ -201,7 +201,7 @@ TEST_F(KeysTest, CompleteBackspaceAndClear) {
 
 TEST_F(KeysTest, MoveCursorKeepsTenRowsOfContext) {
   for (int i = 0; i < 30; ++i) AddFile("C:\\work", "z" + std::to_string(10 + i));
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   const int count = window->rows().size();
   struct Case {
     int from, to, visible;
@@ -223,7 +223,7 @@ TEST_F(KeysTest, MoveCursorKeepsTenRowsOfContext) {
 }
 
 TEST_F(KeysTest, RestoreCursorSelectsTheNamedRows) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({3});
   w.RestoreCursor("memo.txt|REPORTS|missing|", 0);
   std::vector<std::string> names;

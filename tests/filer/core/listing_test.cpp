@@ -21,7 +21,7 @@ class ListingTest : public test::FilerFixture {
 };
 
 TEST_F(ListingTest, ListsTheCurrentFolderInRowsOfFiveTexts) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   // Below the threshold the default sort applies: folders first, then names.
   EXPECT_EQ(Column(0), (Strings{"/..", "/表示", ".cvsignore", "archive.tar", "b"}));
   EXPECT_EQ(Column(1), (Strings{"", "", "", ".gz", ".txt"}));
@@ -44,7 +44,7 @@ TEST_F(ListingTest, ListsTheCurrentFolderInRowsOfFiveTexts) {
 
 TEST_F(ListingTest, AtTheThresholdRowsKeepTheOrderOfTheNameText) {
   settings.WriteInt("Conf-Main", "Sort", 5);
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_EQ(Column(0), (Strings{".cvsignore", "/..", "/表示", "archive.tar", "b"}));
   EXPECT_EQ(list.Selected(), (std::vector<int>{1}));
   // A header click sorts all the same.
@@ -54,7 +54,7 @@ TEST_F(ListingTest, AtTheThresholdRowsKeepTheOrderOfTheNameText) {
 }
 
 TEST_F(ListingTest, SortStateAppliesToSmallFoldersOnly) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.SortList(2, SortMode::User);
   w.FillList();
   EXPECT_EQ(Column(2), (Strings{"<DIR>", "<DIR>", "9", "10", "100"}));
@@ -72,7 +72,7 @@ TEST_F(ListingTest, SortStateAppliesToSmallFoldersOnly) {
 }
 
 TEST_F(ListingTest, SortKeepsTheSelectionOnItsRowsAndShowsTheFirst) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({2, 4});  // .cvsignore and b.txt
   list.visible_calls.clear();
   w.SortList(2, SortMode::User);
@@ -121,7 +121,7 @@ TEST_F(ListingTest, RootAndUnreadableFolders) {
   fs.current = "D:\\";
   AddFile("D:\\", "zeta.txt");
   AddFolder("D:\\", "alpha");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_EQ(frame.title, " Qd - [D:\\*.*]");  // no doubled backslash
   EXPECT_EQ(Names(), (Strings{"alpha", "zeta.txt"}));
   EXPECT_EQ(list.Selected(), (std::vector<int>{0}));  // no "..": the first row
@@ -141,7 +141,7 @@ TEST_F(ListingTest, FolderEndingInA5CTrailByteGetsItsBackslash) {
 
 TEST_F(ListingTest, RefreshKeepsSelectionAndScroll) {
   for (int i = 0; i < 60; ++i) AddFile("C:\\data", "f" + std::to_string(100 + i) + ".dat", i);
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({3, 40});
   const Strings before = {window->rows().ItemName(3), window->rows().ItemName(40)};
   list.top = 30;
@@ -167,7 +167,7 @@ TEST_F(ListingTest, ListModeColumnSetsAndTheirWidths) {
       {kTabList, {"Name", "Path", "X"}, {125, 280, 25}, "タブ一覧"},
       {kDriveList, {"Name", "tyPe"}, {125, 306}, "ドライブ一覧"},
   };
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.SetColumnWidth(4, 51);  // halves are truncated: 51 / 2 = 25
   for (const Case& c : cases) {
     ASSERT_EQ(w.EnterListMode(c.kind), 1);
@@ -191,7 +191,7 @@ TEST_F(ListingTest, ListModeColumnSetsAndTheirWidths) {
 }
 
 TEST_F(ListingTest, LeavingAPickListGoesBackOrHandsTheCursorToTheTab) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({4});
   w.EnterListMode(kFolderHistoryList);
   EXPECT_EQ(list.RowCount(), 0);

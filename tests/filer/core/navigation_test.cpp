@@ -42,7 +42,7 @@ class NavigationTest : public test::FilerFixture {
 };
 
 TEST_F(NavigationTest, ChangeFolderMakesTheFolderCurrentInTheTab) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   search.SetCellText(0, 0, "AB");
   EXPECT_TRUE(w.ChangeFolder("sub"));
   EXPECT_EQ(fs.current, "C:\\work\\sub");
@@ -53,8 +53,8 @@ TEST_F(NavigationTest, ChangeFolderMakesTheFolderCurrentInTheTab) {
   // A folder that cannot be entered: a beep and a message, nothing else.
   const int rows = list.RowCount();
   EXPECT_FALSE(w.ChangeFolder("C:\\missing"));
-  EXPECT_EQ(frame.beeps, 1);
-  EXPECT_EQ(frame.errors, (Strings{"フォルダ移動エラー"}));
+  EXPECT_EQ(prompts.beeps, 1);
+  EXPECT_EQ(prompts.errors, (Strings{"フォルダ移動エラー"}));
   EXPECT_EQ(fs.current, "C:\\work\\sub");
   EXPECT_EQ(list.RowCount(), rows);
   EXPECT_EQ(w.tab_paths()[0], "C:\\work\\sub");
@@ -64,7 +64,7 @@ TEST_F(NavigationTest, ChangeFolderMakesTheFolderCurrentInTheTab) {
 }
 
 TEST_F(NavigationTest, EnterOnParentGoesUpWithTheCursorOnTheFolderLeft) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.ChangeFolder("表示");
   list.Select({0});  // ".."
   w.OnCommand(1);
@@ -81,7 +81,7 @@ TEST_F(NavigationTest, EnterOnParentGoesUpWithTheCursorOnTheFolderLeft) {
 }
 
 TEST_F(NavigationTest, FoldersAreSkippedWhenSeveralRowsAreOpened) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   SelectNames({"sub", "表示", "a.txt"});
   w.OpenItem();
   EXPECT_EQ(fs.current, "C:\\work");
@@ -99,7 +99,7 @@ TEST_F(NavigationTest, FoldersAreSkippedWhenSeveralRowsAreOpened) {
 }
 
 TEST_F(NavigationTest, ShortcutsAreFollowed) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   SelectNames({"to-file.LNK"});
   w.OpenItem();  // a shortcut to a file opens the shortcut itself
   EXPECT_EQ(shell.opened, (Strings{"C:\\work\\to-file.LNK"}));
@@ -113,7 +113,7 @@ TEST_F(NavigationTest, ShortcutsAreFollowed) {
 }
 
 TEST_F(NavigationTest, DriveRootParentAndBack) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.ChangeFolder("sub");
   w.OnCommand(CmdDriveRoot);
   EXPECT_EQ(fs.current, "C:\\");
@@ -128,7 +128,7 @@ TEST_F(NavigationTest, DriveRootParentAndBack) {
 }
 
 TEST_F(NavigationTest, BackNeedsThreeHistoryEntries) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.ChangeFolder("sub");
   w.OnCommand(CmdBack);
   EXPECT_EQ(message.CellText(0, 0), "フォルダ履歴の最後です。");
@@ -139,17 +139,17 @@ TEST_F(NavigationTest, GoToReadsTheOptionOfTheKeyPressed) {
   settings.WriteInt("Key", "2119", CmdGoTo);  // Ctrl+F8
   settings.WriteString("KeyOption", "2119-0", "C:\\other");
   settings.WriteInt("Key", "2120", CmdGoTo);  // Ctrl+F9 without an option
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   keys.ctrl = true;
   w.OnKey(KeyMessage::KeyDown, 119);
   EXPECT_EQ(fs.current, "C:\\other");
   w.OnKey(KeyMessage::KeyDown, 120);
-  EXPECT_EQ(frame.errors, (Strings{"オプション未設定"}));
+  EXPECT_EQ(prompts.errors, (Strings{"オプション未設定"}));
   EXPECT_EQ(fs.current, "C:\\other");
 }
 
 TEST_F(NavigationTest, TreeMoveUsesTheFolderBrowser) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.OnCommand(CmdTreeMove);  // cancelled: nothing changes
   EXPECT_EQ(shell.browsed, (Strings{"移動するフォルダを選択してください|C:\\work"}));
   EXPECT_EQ(fs.current, "C:\\work");
@@ -167,7 +167,7 @@ TEST_F(NavigationTest, TemporaryMoveReturnsWithSelectionAndScroll) {
   for (int i = 0; i < 40; ++i) AddFile("C:\\work", "f" + std::to_string(10 + i) + ".dat");
   settings.WriteInt("Key", "2119", CmdGoToTemporary);
   settings.WriteString("KeyOption", "2119-0", "C:\\other");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   SelectNames({"a.txt", "f30.dat"});
   list.top = 25;
   keys.ctrl = true;
@@ -191,7 +191,7 @@ TEST_F(NavigationTest, TemporaryMoveReturnsWithSelectionAndScroll) {
 }
 
 TEST_F(NavigationTest, SendingTemporaryMovePassesShortPathsOfTheSelection) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   SelectNames({"a.txt", "b.doc"});
   ASSERT_EQ(w.StartTemporaryMove(), 1);
   w.set_send_flag(true);
@@ -205,7 +205,7 @@ TEST_F(NavigationTest, SendingTemporaryMovePassesShortPathsOfTheSelection) {
 TEST_F(NavigationTest, SecondTemporaryCommandAndEscReturn) {
   settings.WriteInt("Key", "2119", CmdGoToTemporary);
   settings.WriteString("KeyOption", "2119-0", "C:\\other");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   keys.ctrl = true;
   w.OnKey(KeyMessage::KeyDown, 119);
   EXPECT_EQ(fs.current, "C:\\other");
@@ -228,7 +228,7 @@ TEST_F(NavigationTest, SecondTemporaryCommandAndEscReturn) {
 TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
   fs.folders["D:\\"];
   MakeFolder("D:\\kept");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   fs.drive_folders[4] = "D:\\kept";
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\kept");
@@ -236,7 +236,7 @@ TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\");
   EXPECT_FALSE(w.ChangeDrive(26));  // Z: does not exist
-  EXPECT_EQ(frame.errors, (Strings{"ドライブ変更エラー"}));
+  EXPECT_EQ(prompts.errors, (Strings{"ドライブ変更エラー"}));
 }
 
 }  // namespace

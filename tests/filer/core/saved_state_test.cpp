@@ -30,7 +30,7 @@ class SavedStateTest : public test::FilerFixture {
 };
 
 TEST_F(SavedStateTest, FirstStartWithoutAFileSavesTheDefaults) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_EQ(frame.window, (PaneRect{268, 50, 727 - 268, 650 - 50}));
   EXPECT_EQ(tabs.texts, (Strings{"start"}));
   EXPECT_EQ(w.current_tab(), 0);
@@ -50,8 +50,8 @@ TEST_F(SavedStateTest, ASecondRunRestoresTabsHistoryAndGeometry) {
   frame.window = {10, 20, 600, 500};
   list.SetColumnWidth(0, 200);
   Exit();
-  tabs = test::FakeTabs{};
-  FilerWindow& w = Make();
+  tabs = test::FakeTabStrip{};
+  FilerController& w = Make();
   EXPECT_EQ(frame.window, (PaneRect{10, 20, 600, 500}));
   EXPECT_EQ(list.columns[0].width, 200);
   EXPECT_EQ(message.columns[0].width, 200 + 60 + 60);
@@ -80,7 +80,7 @@ TEST_F(SavedStateTest, AGapInTheTabNumbersEndsTheTabs) {
   settings.WriteString("Tab", "DIR1", "C:\\Q");
   settings.WriteString("Tab", "DIR3", "C:\\R");
   settings.WriteInt("Tab", "CurSel", 7);  // names no tab: tab 0
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_EQ(tabs.texts, (Strings{"P", "Q"}));
   EXPECT_EQ(w.current_tab(), 0);
   EXPECT_EQ(fs.current, "C:\\P");
@@ -121,7 +121,7 @@ TEST_F(SavedStateTest, TheMenuHiddenAtExitIsHiddenAtTheNextStart) {
   Exit();
   EXPECT_EQ(settings.ReadInt("WindowRect", "Menu", 1), 0);
   frame.menu_calls.clear();
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   EXPECT_FALSE(w.menu_shown());
   EXPECT_EQ(frame.menu_calls, (std::vector<bool>{false}));
 }
@@ -163,9 +163,9 @@ TEST_F(SavedStateTest, AnExitThatFailsHalfwayLeavesTheEarlierTabsReadable) {
   for (int writes = 0; writes < 30; ++writes) {
     test::TempDir::Write(settings.path(), before);
     FailingSettings failing(settings);
-    tabs = test::FakeTabs{};
+    tabs = test::FakeTabStrip{};
     history.items.clear();
-    FilerWindow w(FilerPorts{failing, frame, list, message, search, history, fs, keys, tabs, shell},
+    FilerController w(FilerPorts{failing, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
                   "C:\\Qd", "");
     w.Initialise();
     w.OnCommand(CmdCloseTab);  // two tabs are saved instead of three
@@ -181,7 +181,7 @@ TEST_F(SavedStateTest, APathOpensInTheTabThatShowsItsFolder) {
   settings.WriteString("Tab", "DIR0", "C:\\P");
   settings.WriteString("Tab", "DIR1", "C:\\Q");
   settings.WriteString("Tab", "DIR2", "C:\\docs");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   settings.WriteString("Etc", "CmdLine", "c:\\DOCS\\report.txt");
   w.OnCommand(CmdPathNotify);
   EXPECT_EQ(w.current_tab(), 2);
@@ -193,7 +193,7 @@ TEST_F(SavedStateTest, APathOpensInTheTabThatShowsItsFolder) {
 }
 
 TEST_F(SavedStateTest, WithOneTabThePathOpensInTheCurrentTab) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   settings.WriteString("Etc", "CmdLine", "C:\\docs\\report2.txt");
   w.OnCommand(CmdPathNotify);
   EXPECT_EQ(tabs.TabCount(), 1);
@@ -210,7 +210,7 @@ TEST_F(SavedStateTest, NewTabAndNoCheckAlwaysAddATab) {
   settings.WriteInt("Conf-Main", "NewTabNoChk", 1);
   settings.WriteString("Tab", "DIR0", "C:\\P");
   settings.WriteString("Tab", "DIR1", "C:\\docs");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   settings.WriteString("Etc", "CmdLine", "C:\\docs");
   w.OnCommand(CmdPathNotify);
   EXPECT_EQ(tabs.texts, (Strings{"P", "docs", "docs"}));
@@ -225,8 +225,8 @@ TEST_F(SavedStateTest, NewTabAndNoCheckAlwaysAddATab) {
 TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {
   fs.long_names["C:\\DOCUME~1"] = "docs";
   fs.folders["C:\\DOCUME~1"] = fs.folders["C:\\docs"];
-  window = std::make_unique<FilerWindow>(
-      FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
+  window = std::make_unique<FilerController>(
+      FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
       "C:\\DOCUME~1");
   window->Initialise();
   EXPECT_EQ(fs.current, "C:\\docs");
@@ -237,24 +237,24 @@ TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {
 
 TEST_F(SavedStateTest, ABareFileNameOpensInTheCurrentFolder) {
   fs.current = "C:\\docs";
-  window = std::make_unique<FilerWindow>(
-      FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
+  window = std::make_unique<FilerController>(
+      FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell}, "C:\\Qd",
       "zeta.txt");
   window->Initialise();
   EXPECT_EQ(fs.current, "C:\\docs");
   EXPECT_EQ(CursorName(), "zeta.txt");
-  EXPECT_TRUE(frame.errors.empty());
+  EXPECT_TRUE(prompts.errors.empty());
 }
 
 TEST_F(SavedStateTest, AMissingOrQuotedPathIsIgnored) {
   for (const char* path : {"C:\\nothing-here", "\"C:\\docs\""}) {
-    window = std::make_unique<FilerWindow>(
-        FilerPorts{settings, frame, list, message, search, history, fs, keys, tabs, shell},
+    window = std::make_unique<FilerController>(
+        FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
         "C:\\Qd", path);
-    tabs = test::FakeTabs{};
+    tabs = test::FakeTabStrip{};
     window->Initialise();
     EXPECT_EQ(fs.current, "C:\\start") << path;
-    EXPECT_TRUE(frame.errors.empty()) << path;
+    EXPECT_TRUE(prompts.errors.empty()) << path;
     EXPECT_EQ(window->pending_path(), path);
   }
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "filer/core/name_list.h"
+#include "common/name_list.h"
 #include "settings/command_table.h"
 #include "tests/fakes/filer_fixture.h"
 
@@ -22,7 +22,7 @@ class SelectionTest : public test::FilerFixture {
 };
 
 TEST_F(SelectionTest, SelectedNamesSkipTheParentRow) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({0});
   EXPECT_EQ(w.SelectedNames(), "");
   list.Select({0, 1, 2});
@@ -36,7 +36,7 @@ TEST_F(SelectionTest, SelectedNamesSkipTheParentRow) {
 }
 
 TEST_F(SelectionTest, TotalsCountEveryItemAndAddUpFileSizesIn64Bits) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   list.Select({1, 2, 3});
   EXPECT_EQ(w.SelectedNamesWithTotals(), "sub|a.txt|b.dat|");
   EXPECT_EQ(message.CellText(0, 0), "アイテム数：3  サイズ：123");
@@ -46,7 +46,7 @@ TEST_F(SelectionTest, TotalsCountEveryItemAndAddUpFileSizesIn64Bits) {
 }
 
 TEST_F(SelectionTest, PathsOfPickListRows) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.EnterListMode(kFindResultList);
   RowStore& rows = window->rows();
   rows.AddTextRow("report.txt", "D:\\Data");
@@ -69,7 +69,7 @@ TEST_F(SelectionTest, PathsOfPickListRows) {
 }
 
 TEST_F(SelectionTest, PruneVanishedRowsKeepsTheRestInOrder) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.EnterListMode(kFindResultList);
   RowStore& rows = window->rows();
   for (const char* name : {"one.txt", "two.txt", "three.txt", "four.txt"}) {

@@ -19,22 +19,22 @@ class TabsTest : public test::FilerFixture {
     }
   }
   // Tabs P, Q, R with Q current.
-  FilerWindow& ThreeTabs() {
-    FilerWindow& w = Make();
+  FilerController& ThreeTabs() {
+    FilerController& w = Make();
     w.OpenNewTab("C:\\Q", true);
     w.OpenNewTab("C:\\R", false);
     EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "R"}));
     EXPECT_EQ(w.current_tab(), 1);
     return w;
   }
-  Strings Paths(FilerWindow& w) const {
+  Strings Paths(FilerController& w) const {
     return Strings(w.tab_paths().begin(), w.tab_paths().begin() + tabs.TabCount());
   }
   std::string CursorName() const { return window->rows().ItemName(list.NextSelected(-1)); }
 };
 
 TEST_F(TabsTest, NewTabGoesRightOfTheCurrentOneAndIsSelected) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   shell.browse_result = "C:\\S";
   w.OnCommand(CmdNewTab);
   EXPECT_EQ(shell.browsed, (Strings{"新規タブのフォルダを選択してください|C:\\Q"}));
@@ -49,7 +49,7 @@ TEST_F(TabsTest, NewTabGoesRightOfTheCurrentOneAndIsSelected) {
 }
 
 TEST_F(TabsTest, SwappingTheLastTabRotatesWithoutListingAgain) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   w.OnCommand(CmdNextTab);  // R
   const std::size_t searches = fs.searches.size();
   w.OnCommand(CmdSwapNextTab);
@@ -66,7 +66,7 @@ TEST_F(TabsTest, SwappingTheLastTabRotatesWithoutListingAgain) {
 }
 
 TEST_F(TabsTest, NextAndPrevWrap) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   w.OnCommand(CmdNextTab);
   w.OnCommand(CmdNextTab);
   EXPECT_EQ(w.current_tab(), 0);
@@ -77,7 +77,7 @@ TEST_F(TabsTest, NextAndPrevWrap) {
 }
 
 TEST_F(TabsTest, ClosingTabsSelectsTheNeighbourAndKeepsTheLast) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   w.SelectTab(0);
   w.OnCommand(CmdCloseTab);
   EXPECT_EQ(tabs.texts, (Strings{"Q", "R"}));
@@ -97,7 +97,7 @@ TEST_F(TabsTest, ClosingTabsSelectsTheNeighbourAndKeepsTheLast) {
 }
 
 TEST_F(TabsTest, SwitchingBackRestoresSelectionAndScroll) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   w.SelectTab(0);
   list.Select({12, 13});
   const Strings names = {window->rows().ItemName(12), window->rows().ItemName(13)};
@@ -113,18 +113,18 @@ TEST_F(TabsTest, SwitchingBackRestoresSelectionAndScroll) {
 }
 
 TEST_F(TabsTest, ATabWhoseFolderVanishedShowsAnEmptyList) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   fs.folders.erase("C:\\R");
   w.SelectTab(2);
-  EXPECT_EQ(frame.beeps, 1);
-  EXPECT_TRUE(frame.errors.empty());
+  EXPECT_EQ(prompts.beeps, 1);
+  EXPECT_TRUE(prompts.errors.empty());
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(w.tab_paths()[2], "C:\\R");
 }
 
 TEST_F(TabsTest, TabsBeyondTabMaxAddSlotsAndGiveThemBack) {
   settings.WriteInt("Conf-Main", "TabMax", 2);
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.OpenNewTab("C:\\Q", true);
   w.OpenNewTab("C:\\R", true);
   w.OpenNewTab("C:\\S", true);
@@ -139,7 +139,7 @@ TEST_F(TabsTest, TabsBeyondTabMaxAddSlotsAndGiveThemBack) {
 }
 
 TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   w.OnCommand(CmdTabList);
   EXPECT_EQ(w.list_kind(), kTabList);
   EXPECT_EQ(Column(0), (Strings{"P", "Q", "R"}));
@@ -167,11 +167,11 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   // Deleting every row asks first and keeps tab 0, which becomes current.
   w.OnCommand(CmdTabList);
   list.Select({0, 1, 2, 3});
-  frame.answer = Answer::Cancel;
+  prompts.answer = Answer::Cancel;
   w.OnCommand(CmdDeleteToRecycleBin);
-  EXPECT_EQ(frame.questions.back(), "選択しているタブを閉じます。");
+  EXPECT_EQ(prompts.questions.back(), "選択しているタブを閉じます。");
   EXPECT_EQ(tabs.TabCount(), 4);
-  frame.answer = Answer::Ok;
+  prompts.answer = Answer::Ok;
   w.OnCommand(CmdDeleteToRecycleBin);
   EXPECT_EQ(tabs.texts, (Strings{"P"}));
   EXPECT_EQ(w.current_tab(), 0);
@@ -184,7 +184,7 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
 TEST_F(TabsTest, HistoryRecordsEveryListingOnce) {
   settings.WriteInt("Conf-Main", "History", 5);
   settings.WriteString("Conf-Folder", "JumpFolder", "c:\\s");
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   for (const char* f : {"C:\\Q", "C:\\R", "C:\\S", "C:\\Q"}) w.ChangeFolder(f);
   // The jump folder is not recorded; Q moves to the top instead of twice.
   EXPECT_EQ(history.items, (Strings{"C:\\Q", "C:\\R", "C:\\P"}));
@@ -199,7 +199,7 @@ TEST_F(TabsTest, HistoryRecordsEveryListingOnce) {
 }
 
 TEST_F(TabsTest, FiftyFirstFolderPushesTheOldestOut) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   for (int i = 0; i < 51; ++i) {
     const std::string f = "C:\\h" + std::to_string(i);
     MakeFolder(f);
@@ -211,7 +211,7 @@ TEST_F(TabsTest, FiftyFirstFolderPushesTheOldestOut) {
 }
 
 TEST_F(TabsTest, HistoryListGoesToTheFolderAndDeletesEntries) {
-  FilerWindow& w = Make();
+  FilerController& w = Make();
   w.ChangeFolder("C:\\Q");
   w.ChangeFolder("C:\\R");
   w.OnCommand(CmdFolderHistory);
@@ -225,17 +225,17 @@ TEST_F(TabsTest, HistoryListGoesToTheFolderAndDeletesEntries) {
   w.OnCommand(CmdFolderHistory);  // Q, R, P
   list.Select({2});
   w.OnCommand(CmdDeleteToRecycleBin);
-  EXPECT_EQ(frame.questions.back(), "フォルダ履歴から消去します。");
+  EXPECT_EQ(prompts.questions.back(), "フォルダ履歴から消去します。");
   EXPECT_EQ(w.list_kind(), kFolderHistoryList);
   EXPECT_EQ(Column(1), (Strings{"C:\\Q", "C:\\R"}));
   list.Select({1});
   w.OnCommand(CmdDelete);  // the plain delete does not ask
-  EXPECT_EQ(frame.questions.size(), 1u);
+  EXPECT_EQ(prompts.questions.size(), 1u);
   EXPECT_EQ(Column(1), (Strings{"C:\\Q"}));
 }
 
 TEST_F(TabsTest, TabStripClickOnTheCurrentTabRefreshes) {
-  FilerWindow& w = ThreeTabs();
+  FilerController& w = ThreeTabs();
   AddFile("C:\\Q", "new.txt");
   w.OnTabClick();
   EXPECT_EQ(list.RowCount(), 32);

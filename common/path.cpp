@@ -1,0 +1,59 @@
+#include "common/path.h"
+
+#include "common/cp932.h"
+
+namespace qd::path {
+
+std::string WithBackslash(std::string_view folder) {
+  std::string out(folder);
+  if (!cp932::EndsWithBackslash(out)) out += '\\';
+  return out;
+}
+
+std::string WithoutBackslash(std::string_view folder) {
+  std::string out(folder);
+  if (cp932::EndsWithBackslash(out) && !(out.size() == 3 && DriveNumber(out) != 0)) out.pop_back();
+  return out;
+}
+
+std::string Join(std::string_view folder, std::string_view name) {
+  return WithBackslash(folder) + std::string(name);
+}
+
+std::string_view LastComponent(std::string_view path) {
+  const std::size_t slash = cp932::FindLastChar(path, '\\');
+  if (slash == std::string_view::npos || slash + 1 == path.size()) return path;
+  return path.substr(slash + 1);
+}
+
+std::string FolderOf(std::string_view path) {
+  const std::size_t slash = cp932::FindLastChar(path, '\\');
+  if (slash == std::string_view::npos) return {};
+  std::string folder(path.substr(0, slash));
+  return IsBareDrive(folder) ? folder + '\\' : folder;
+}
+
+bool IsBareDrive(std::string_view path) { return path.size() == 2 && DriveNumber(path) != 0; }
+
+std::string DriveAsRoot(std::string_view path) {
+  return IsBareDrive(path) ? std::string(path) + '\\' : std::string(path);
+}
+
+std::string DriveRoot(std::string_view path) {
+  if (DriveNumber(path) == 0) return {};
+  return std::string(path.substr(0, 2)) + '\\';
+}
+
+int DriveNumber(std::string_view path) {
+  if (path.size() < 2 || path[1] != ':') return 0;
+  const char c = path[0];
+  if (c >= 'a' && c <= 'z') return c - 'a' + 1;
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 1;
+  return 0;
+}
+
+char DriveLetter(int number) {
+  return number >= 1 && number <= 26 ? static_cast<char>('A' + number - 1) : '\0';
+}
+
+}  // namespace qd::path

@@ -1,0 +1,195 @@
+#include "filer/core/filer_controller.h"
+
+#include "filer/model/layout.h"
+#include "settings/command_table.h"
+
+namespace qd {
+
+namespace {
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+}  // namespace
+
+FilerController::FilerController(FilerPorts p, std::string program_folder, std::string pending_path)
+    : settings_(p.settings),
+      frame_(p.frame),
+      prompts_(p.prompts),
+      file_list_(p.file_list),
+      message_area_(p.message_area),
+      search_line_(p.search_line),
+      history_(p.history),
+      fs_(p.fs),
+      keys_(p.keys),
+      tabs_(p.tabs),
+      shell_(p.shell),
+      program_folder_(std::move(program_folder)),
+      pending_path_(std::move(pending_path)),
+      rows_(p.fs) {}
+
+void FilerController::Initialise() {
+  ReadAndApplyPreferences();
+  initialised_ = true;  // the panes exist and the font size is known: layout may run
+  // The per-tab store gets its prepared slots.
+  tab_paths_.assign(prefs_.tab_max, "");
+  tab_cursor_names_.assign(prefs_.tab_max, "");
+  tab_cursor_rows_.assign(prefs_.tab_max, 0);
+  view_mode_ = ViewMode::Normal;
+  list_kind_ = 0;
+  sort_column_ = 0;
+  sort_ascending_ = true;
+
+  file_list_.SetFullRowSelect(CellTips::ForCutTexts);
+  for (PanePort* one_row : {&message_area_, &search_line_}) {
+    one_row->SetFullRowSelect(CellTips::None);
+    one_row->DeleteAllRows();
+    one_row->InsertRow(0, "");
+  }
+  history_.Clear();
+  RestoreState();
+  ShowMessage(kVersionText, false);
+}
+
+void FilerController::ReadAndApplyPreferences() {
+  prefs_ = ReadPreferences(settings_);
+  file_list_.SetColours(ColourForDrawing(prefs_.list_back), ColourForDrawing(prefs_.list_back),
+                        ColourForDrawing(prefs_.list_text));
+  for (PanePort* one_row : {&message_area_, &search_line_}) {
+    one_row->SetColours(ColourForDrawing(prefs_.msg_back), ColourForDrawing(prefs_.msg_back),
+                        ColourForDrawing(prefs_.msg_text));
+  }
+  frame_.SetPaneFont(prefs_.font_name, FontTenths(prefs_.font_size));
+}
+
+// The file list's normal columns, and the fields of the two one-row panes
+// whose widths follow them.
+void FilerController::CreatePaneColumns(const ColumnWidths& w) {
+  FileListPort& list = file_list_;
+  while (list.ColumnCount() > 0) list.DeleteColumn(0);
+  list.InsertColumn(0, "Name", Align::Left, w.name);
+  list.InsertColumn(1, "eXt", Align::Left, w.ext);
+  list.InsertColumn(2, "Size", Align::Right, w.size);
+  list.InsertColumn(3, "Date", Align::Left, w.date);
+  list.InsertColumn(4, "Attr", Align::Left, w.attr);
+
+  PanePort& msg = message_area_;
+  while (msg.ColumnCount() > 0) msg.DeleteColumn(0);
+  msg.InsertColumn(0, "メッセージ", Align::Left, w.name + w.ext + w.size);
+  msg.InsertColumn(1, "セレクト", Align::Right, w.date + w.attr);
+
+  PanePort& search = search_line_;
+  while (search.ColumnCount() > 0) search.DeleteColumn(0);
+  search.InsertColumn(0, "Search", Align::Left, w.name + w.ext);
+  search.InsertColumn(1, "FileMessege", Align::Centre, w.size);
+  search.InsertColumn(2, "Mode", Align::Centre, w.date);
+  search.InsertColumn(3, "FileInf", Align::Right, w.attr);
+}
+
+void FilerController::OnSize(int client_width, int client_height) {
+  if (!initialised_) return;
+  const PaneLayout l = ComputeLayout(client_width, client_height, prefs_.font_size);
+  frame_.MovePane(Pane::TabStrip, l.tab_strip);
+  frame_.MovePane(Pane::FileList, l.file_list);
+  frame_.MovePane(Pane::SearchLine, l.search_line);
+  frame_.MovePane(Pane::MessageArea, l.message_area);
+  message_area_.RepaintNow();
+}
+
+bool FilerController::OnCommand(int id) {
+  using Handler = void (FilerController::*)();
+  static constexpr struct {
+    int id;
+    Handler run;
+  } kHandlers[] = {
+      {kIdCancel, &FilerController::Cancel},
+      {CommandId::CmdExit, &FilerController::Cancel},
+      {CommandId::CmdToggleMenu, &FilerController::CmdToggleMenu},
+      {CommandId::CmdPathNotify, &FilerController::CmdPathNotify},
+      {CommandId::CmdRefresh, &FilerController::CmdRefresh},
+      {CommandId::CmdSearchNext, &FilerController::CmdSearchNext},
+      {CommandId::CmdSearchPrev, &FilerController::CmdSearchPrev},
+      {CommandId::CmdSearchComplete, &FilerController::CmdSearchComplete},
+      {CommandId::CmdSearchBackspace, &FilerController::CmdSearchBackspace},
+      {CommandId::CmdSearchClear, &FilerController::CmdSearchClear},
+      {kIdOk, &FilerController::OpenItem},
+      {CommandId::CmdParentFolder, &FilerController::CmdParentFolder},
+      {CommandId::CmdDriveRoot, &FilerController::CmdDriveRoot},
+      {CommandId::CmdBack, &FilerController::CmdBack},
+      {CommandId::CmdGoTo, &FilerController::CmdGoTo},
+      {CommandId::CmdGoToTemporary, &FilerController::CmdGoToTemporary},
+      {CommandId::CmdTreeMove, &FilerController::CmdTreeMove},
+      {CommandId::CmdTreeMoveWithFiles, &FilerController::CmdTreeMoveWithFiles},
+      {CommandId::CmdNewTab, &FilerController::CmdNewTab},
+      {CommandId::CmdCloseTab, &FilerController::CmdCloseTab},
+      {CommandId::CmdNextTab, &FilerController::CmdNextTab},
+      {CommandId::CmdPrevTab, &FilerController::CmdPrevTab},
+      {CommandId::CmdSwapNextTab, &FilerController::CmdSwapNextTab},
+      {CommandId::CmdSwapPrevTab, &FilerController::CmdSwapPrevTab},
+      {CommandId::CmdTabList, &FilerController::CmdTabList},
+      {CommandId::CmdFolderHistory, &FilerController::CmdFolderHistory},
+      {CommandId::CmdDeleteToRecycleBin, &FilerController::CmdDeleteToRecycleBin},
+      {CommandId::CmdDelete, &FilerController::CmdDelete},
+  };
+  for (const auto& h : kHandlers) {
+    if (h.id == id) {
+      (this->*h.run)();
+      return true;
+    }
+  }
+  // Every command of the table is offered; the ones not built yet do nothing.
+  return FilerCommandTable().Find(id) != nullptr;
+}
+
+void FilerController::Cancel() {
+  if (view_mode_ == ViewMode::List) {
+    LeaveListMode(true);
+    return;
+  }
+  if (view_mode_ == ViewMode::TemporaryMove) {
+    EndTemporaryMove(true);
+    return;
+  }
+  if (prefs_.confirm_exit && prompts_.AskOkCancel(kExitQuestion) == Answer::Cancel) return;
+  SaveState();
+  tab_paths_.clear();
+  tab_cursor_names_.clear();
+  tab_cursor_rows_.clear();
+  frame_.Close();
+}
+
+// In the history list and the tab list the delete commands remove entries
+// and close tabs; the recycle-bin variant asks first.
+void FilerController::CmdDeleteToRecycleBin() { DeleteFromPickList(true); }
+void FilerController::CmdDelete() { DeleteFromPickList(false); }
+
+void FilerController::DeleteFromPickList(bool confirm) {
+  if (view_mode_ != ViewMode::List) return;  // deleting files comes with the file operations
+  if (list_kind_ == kFolderHistoryList) DeleteFromHistoryList(confirm);
+  if (list_kind_ == kTabList) CloseFromTabList(confirm);
+}
+
+void FilerController::ShowMessage(std::string_view text, bool repaint) {
+  message_area_.SetCellText(0, 0, text);
+  if (repaint) message_area_.RepaintNow();
+}
+
+void FilerController::SetSearchLineField(SearchField field, std::string_view text) {
+  search_line_.SetCellText(0, static_cast<int>(field), text);
+}
+
+std::string FilerController::SearchText() const {
+  return search_line_.CellText(0, static_cast<int>(SearchField::Search));
+}
+
+void FilerController::CmdToggleMenu() {
+  frame_.ShowMenuBar(!menu_shown_);
+  menu_shown_ = !menu_shown_;
+}
+
+void FilerController::CmdPathNotify() {
+  pending_path_ = settings_.ReadString("Etc", "CmdLine", "");
+  if (pending_path_.empty()) return;  // the sender has brought us to the front
+  OpenPendingPath();
+  settings_.WriteString("Etc", "CmdLine", "");
+}
+
+}  // namespace qd

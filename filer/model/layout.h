@@ -1,0 +1,22 @@
+// Where the four panes of the main window go for a client size and a font
+// size in points.
+#pragma once
+
+#include "filer/ports/frame_port.h"
+
+namespace qd {
+
+struct PaneLayout {
+  PaneRect tab_strip;
+  PaneRect file_list;
+  PaneRect search_line;
+  PaneRect message_area;
+};
+
+// Tab height S + 17; line height 2S, or 20 when that is below 1 or above 200.
+// The file list lies over the body of the tab strip; the two one-row panes
+// fill the bottom. A window too small for the panes gives them no height
+// rather than a negative one.
+PaneLayout ComputeLayout(int client_width, int client_height, int font_size);
+
+}  // namespace qd

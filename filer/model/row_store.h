@@ -1,0 +1,86 @@
+// The rows of the file list, kept compactly: one fixed-size record per row
+// and the names in one byte arena. Texts are made when they are read, so a
+// listing of 100,000 entries costs a few bytes a row beyond its names.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "filer/ports/file_system_port.h"
+
+namespace qd {
+
+class RowStore {
+ public:
+  // Directory rows, or the text rows of a pick list (list mode).
+  enum class Kind { Entries, Texts };
+
+  explicit RowStore(FileSystemPort& fs) : fs_(&fs) {}
+
+  void Clear(Kind kind = Kind::Entries);
+  Kind kind() const { return kind_; }
+  int size() const;
+
+  void AddEntry(const FoundEntry& entry);
+  // A pick-list row: the Name text, the Path text and the number text.
+  void AddTextRow(std::string_view name, std::string_view path, std::string_view number = {});
+
+  // The text of a column as the list shows it.
+  std::string Text(int row, int column) const;
+  // What the rest of the filer reads back from a row.
+  bool IsFolder(int row) const;  // the Size text is "<DIR>"
+  std::string ItemName(int row) const;
+  std::string_view NameText(int row) const;  // column 0
+  std::string ExtText(int row) const;        // column 1
+  uint64_t SizeOf(int row) const;            // a file's size; 0 for a folder
+
+  // Ascending by the Name text without regard to case: the order rows
+  // take as they are listed.
+  void SortByNameText();
+  // The filer's comparison of one column; a descending sort reverses it
+  // whole, the folders-first rule of the Name column included. Returns the
+  // new index of every old row.
+  std::vector<int> Sort(int column, bool ascending);
+
+  void Erase(int row);
+
+  // Memory of the store per row beyond the name bytes.
+  static constexpr std::size_t kBytesPerRow = 32;
+  // Bytes the store holds now, reserve included, and the name bytes among them.
+  std::size_t MemoryBytes() const { return rows_.capacity() * sizeof(Row) + arena_.capacity(); }
+  std::size_t NameBytes() const { return arena_.size(); }
+
+ private:
+  struct Row {
+    uint32_t offset;  // name bytes in the arena; a folder's start with "/"
+    uint16_t length;
+    uint16_t ext;  // start of the extension within the name, or length
+    uint32_t attributes;
+    uint32_t unused = 0;
+    uint64_t size;
+    uint64_t time;
+  };
+  static_assert(sizeof(Row) == kBytesPerRow);
+
+  std::string_view Bytes(const Row& r) const { return {arena_.data() + r.offset, r.length}; }
+  std::string_view NameTextOf(const Row& r) const;
+  std::string_view ExtOf(const Row& r) const;
+  int Compare(int column, const Row& a, const Row& b) const;
+  int CompareText(int column, const std::array<std::string, 3>& a,
+                  const std::array<std::string, 3>& b) const;
+
+  FileSystemPort* fs_;
+  Kind kind_ = Kind::Entries;
+  std::string arena_;
+  std::vector<Row> rows_;
+  std::vector<std::array<std::string, 3>> text_rows_;
+};
+
+// Compares two decimal texts as numbers of any length; an empty text (a
+// folder's size) comes first.
+int CompareNumberTexts(std::string_view a, std::string_view b);
+
+}  // namespace qd

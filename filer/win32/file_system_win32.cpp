@@ -1,0 +1,77 @@
+#include "filer/win32/file_system_win32.h"
+
+#include <direct.h>
+
+#include "common/win32/handles_win32.h"
+
+namespace qd {
+
+namespace {
+uint64_t Join(DWORD high, DWORD low) { return static_cast<uint64_t>(high) << 32 | low; }
+}  // namespace
+
+std::string Win32FileSystem::CurrentDirectory() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
+  return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+}
+
+bool Win32FileSystem::ChangeDirectory(const std::string& path) {
+  return SetCurrentDirectoryA(path.c_str()) != FALSE;
+}
+
+void Win32FileSystem::Search(const std::string& pattern, EntrySink& sink) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(pattern.c_str(), &fd));
+  if (!find) return;  // unreadable, vanished, or nothing matches
+  do {
+    sink.Add(FoundEntry{fd.cFileName, fd.dwFileAttributes, Join(fd.nFileSizeHigh, fd.nFileSizeLow),
+                        Join(fd.ftLastWriteTime.dwHighDateTime, fd.ftLastWriteTime.dwLowDateTime)});
+  } while (FindNextFileA(find.get(), &fd));
+}
+
+bool Win32FileSystem::Exists(const std::string& path) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(path.c_str(), &fd));
+  return static_cast<bool>(find);
+}
+
+bool Win32FileSystem::ToLocalFileTime(uint64_t utc, uint64_t* local) {
+  FILETIME in{static_cast<DWORD>(utc), static_cast<DWORD>(utc >> 32)};
+  FILETIME out;
+  if (!FileTimeToLocalFileTime(&in, &out)) return false;
+  *local = Join(out.dwHighDateTime, out.dwLowDateTime);
+  return true;
+}
+
+bool Win32FileSystem::FindName(const std::string& path, std::string* name) {
+  WIN32_FIND_DATAA fd;
+  UniqueFindHandle find(FindFirstFileA(path.c_str(), &fd));
+  if (!find) return false;
+  *name = fd.cFileName;
+  return true;
+}
+
+bool Win32FileSystem::Attributes(const std::string& path, uint32_t* attributes) {
+  const DWORD a = GetFileAttributesA(path.c_str());
+  if (a == INVALID_FILE_ATTRIBUTES) return false;
+  *attributes = a;
+  return true;
+}
+
+bool Win32FileSystem::DriveCurrentDirectory(int drive, std::string* path) {
+  char buffer[MAX_PATH];
+  if (!_getdcwd(drive, buffer, MAX_PATH)) return false;
+  *path = buffer;
+  return true;
+}
+
+bool Win32FileSystem::ChangeDrive(int drive) { return _chdrive(drive) == 0; }
+
+std::string Win32FileSystem::ShortPath(const std::string& path) {
+  char buffer[MAX_PATH];
+  const DWORD n = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);
+  return n > 0 && n < MAX_PATH ? std::string(buffer, n) : path;
+}
+
+}  // namespace qd

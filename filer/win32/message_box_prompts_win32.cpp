@@ -1,0 +1,20 @@
+#include "filer/win32/message_box_prompts_win32.h"
+
+#include <string>
+
+namespace qd {
+
+Answer MessageBoxPrompts::AskOkCancel(std::string_view text) {
+  const std::string t(text);
+  return MessageBoxA(owner_, t.c_str(), "Qd", MB_OKCANCEL | MB_ICONQUESTION) == IDOK
+             ? Answer::Ok
+             : Answer::Cancel;
+}
+
+void MessageBoxPrompts::ShowError(std::string_view text) {
+  MessageBoxA(owner_, std::string(text).c_str(), "Qd", MB_OK);
+}
+
+void MessageBoxPrompts::Beep() { MessageBeep(static_cast<UINT>(-1)); }
+
+}  // namespace qd

@@ -1,0 +1,64 @@
+#include "filer/win32/shell_win32.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace qd {
+
+void Win32Shell::Open(const std::string& file, const std::string& parameters) {
+  ShellExecuteA(owner_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                nullptr, SW_SHOW);
+}
+
+ShellPort::Shortcut Win32Shell::ResolveShortcut(const std::string& lnk) {
+  Shortcut result;
+  if (!link_ || !link_file_) return result;
+  // IPersistFile wants the path in UTF-16; the name is CP932.
+  const int n = MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, nullptr, 0);
+  if (n <= 0) return result;
+  std::vector<wchar_t> wide(n);
+  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide.data(), n);
+  if (FAILED(link_file_->Load(wide.data(), STGM_READ))) return result;
+  // No window: a shortcut whose target moved must never block the filer.
+  if (FAILED(link_->Resolve(nullptr, SLR_UPDATE | SLR_NO_UI))) return result;
+  char target[MAX_PATH] = {};
+  WIN32_FIND_DATAA fd{};
+  if (FAILED(link_->GetPath(target, MAX_PATH, &fd, SLGP_UNCPRIORITY)) || !target[0]) return result;
+  result.ok = true;
+  result.target = target;
+  const DWORD attributes = GetFileAttributesA(target);
+  result.folder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+  return result;
+}
+
+namespace {
+
+int CALLBACK BrowseCallback(HWND hwnd, UINT msg, LPARAM, LPARAM data) {
+  if (msg == BFFM_INITIALIZED) SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
+  return 0;
+}
+
+}  // namespace
+
+bool Win32Shell::BrowseForFolder(std::string_view title, const std::string& initial,
+                                 bool with_files, std::string* chosen) {
+  if (!malloc_) return false;
+  const std::string t(title);
+  BROWSEINFOA info{};
+  info.hwndOwner = owner_;
+  info.lpszTitle = t.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_VALIDATE | (with_files ? BIF_BROWSEINCLUDEFILES : 0);
+  info.lpfn = BrowseCallback;
+  info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
+  LPITEMIDLIST item = SHBrowseForFolderA(&info);
+  if (!item) return false;
+  char path[MAX_PATH] = {};
+  const bool ok = SHGetPathFromIDListA(item, path) && path[0];
+  malloc_->Free(item);
+  if (ok) *chosen = path;
+  return ok;
+}
+
+}  // namespace qd

@@ -1,0 +1,61 @@
+// Starts copies of the real Qd.exe and drives them from outside, as a user
+// or a second program would.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/win32/handles_win32.h"
+
+namespace qd::e2e {
+
+// The Qd.exe the build put into dist/.
+std::string BuiltQdExe();
+
+// Visible top-level windows of a process.
+std::vector<HWND> ProcessWindows(DWORD pid);
+
+// Texts of a window's children (a message box's question, its buttons).
+std::vector<std::string> ChildTexts(HWND w);
+
+std::string WindowTitle(HWND w);
+
+// A cell text of a list view in another process (the buffer must live in
+// that process).
+std::string RemoteItemText(HWND list, int row, int column);
+// The text of the selected tab of a tab control in another process.
+std::string RemoteTabText(HWND tabs, int index);
+
+class QdProcess {
+ public:
+  // Copies Qd.exe into `folder` (once) and starts it with `args`.
+  QdProcess(const std::string& folder, const std::string& args = "");
+  ~QdProcess();  // ends a copy that is still running
+  QdProcess(const QdProcess&) = delete;
+  QdProcess& operator=(const QdProcess&) = delete;
+
+  bool started() const { return static_cast<bool>(process_); }
+  DWORD pid() const { return pid_; }
+  // The main window, once it is shown (nullptr after `ms`).
+  HWND WaitForMainWindow(DWORD ms = 10000);
+  // A second visible dialog of the process above the main window.
+  HWND WaitForPopup(DWORD ms = 10000);
+  // Posts a key press to the control that has the focus in the main window.
+  void PostKey(UINT vk);
+  bool WaitForExit(DWORD ms = 10000);
+  bool Running() const;
+  DWORD ExitCode() const;
+
+ private:
+  HWND WaitForDialog(const std::function<bool(HWND)>& wanted, DWORD ms);
+
+  UniqueHandle process_;
+  DWORD pid_ = 0;
+  DWORD thread_id_ = 0;
+  HWND main_ = nullptr;
+};
+
+}  // namespace qd::e2e
