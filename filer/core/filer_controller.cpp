@@ -17,24 +17,22 @@ FilerController::FilerController(FilerPorts p, std::string program_folder, std::
       file_list_(p.file_list),
       message_area_(p.message_area),
       search_line_(p.search_line),
-      history_(p.history),
       fs_(p.fs),
       keys_(p.keys),
       tabs_(p.tabs),
       shell_(p.shell),
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)),
-      rows_(p.fs) {}
+      rows_(p.fs),
+      history_(p.history) {}
 
 void FilerController::Initialise() {
   ReadAndApplyPreferences();
   initialised_ = true;  // the panes exist and the font size is known: layout may run
-  // The per-tab store gets its prepared slots.
-  tab_paths_.assign(prefs_.tab_max, "");
-  tab_cursor_names_.assign(prefs_.tab_max, "");
-  tab_cursor_rows_.assign(prefs_.tab_max, 0);
+  tab_set_ = TabSet(prefs_.tab_max);
+  history_.set_limit(prefs_.history);
   view_mode_ = ViewMode::Normal;
-  list_kind_ = 0;
+  list_kind_ = ListKind::None;
   sort_column_ = 0;
   sort_ascending_ = true;
 
@@ -150,21 +148,8 @@ void FilerController::Cancel() {
   }
   if (prefs_.confirm_exit && prompts_.AskOkCancel(kExitQuestion) == Answer::Cancel) return;
   SaveState();
-  tab_paths_.clear();
-  tab_cursor_names_.clear();
-  tab_cursor_rows_.clear();
+  tab_set_ = TabSet();
   frame_.Close();
-}
-
-// In the history list and the tab list the delete commands remove entries
-// and close tabs; the recycle-bin variant asks first.
-void FilerController::CmdDeleteToRecycleBin() { DeleteFromPickList(true); }
-void FilerController::CmdDelete() { DeleteFromPickList(false); }
-
-void FilerController::DeleteFromPickList(bool confirm) {
-  if (view_mode_ != ViewMode::List) return;  // deleting files comes with the file operations
-  if (list_kind_ == kFolderHistoryList) DeleteFromHistoryList(confirm);
-  if (list_kind_ == kTabList) CloseFromTabList(confirm);
 }
 
 void FilerController::ShowMessage(std::string_view text, bool repaint) {

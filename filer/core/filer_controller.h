@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "filer/model/folder_history.h"
 #include "filer/model/row_store.h"
+#include "filer/model/tab_set.h"
 #include "filer/ports/file_list_port.h"
 #include "filer/ports/file_system_port.h"
 #include "filer/ports/frame_port.h"
@@ -24,18 +26,18 @@ namespace qd {
 
 enum class ViewMode { Normal, TemporaryMove, List };
 
-// What a pick list shows.
-enum ListKind : int {
-  kNoList = 0,
-  kFolderHistoryList = 1,
-  kFolderExpansionList = 2,
-  kFindResultList = 3,
-  kTabList = 4,
-  kDriveList = 5,
+// What a pick list shows; the numbers are the ones the behaviour gives.
+enum class ListKind {
+  None = 0,
+  FolderHistory = 1,
+  FolderExpansion = 2,
+  FindResults = 3,
+  TabList = 4,
+  DriveList = 5,
 };
 
-// Fields of the search line.
-enum class SearchField { Search = 0, FileMessege = 1, Mode = 2, FileInf = 3 };
+// Fields of the search line; FileMessage's header reads "FileMessege".
+enum class SearchField { Search = 0, FileMessage = 1, Mode = 2, FileInf = 3 };
 
 // Widths of the file list's five columns, the saved defaults.
 struct ColumnWidths {
@@ -120,7 +122,8 @@ class FilerController {
   void FillList();
   void SortList(int column, SortMode mode);
   void CmdRefresh();
-  int EnterListMode(int kind);
+  // False when a list was shown: the command closes it instead.
+  bool EnterListMode(ListKind kind);
   void LeaveListMode(bool go_back);
 
   // The cursor and the incremental search.
@@ -144,7 +147,8 @@ class FilerController {
   void CmdGoToTemporary();
   void CmdTreeMove() { TreeMove(false); }
   void CmdTreeMoveWithFiles() { TreeMove(true); }
-  int StartTemporaryMove();
+  // False when a temporary move was under way: it ends instead.
+  bool StartTemporaryMove();
   void EndTemporaryMove(bool go_back);
   bool BrowseForFolder(std::string_view title, std::string* path, bool with_files);
   // Option n of the key that started the command; empty shows "オプション未設定".
@@ -174,10 +178,9 @@ class FilerController {
   void CmdDeleteToRecycleBin();
   void CmdDelete();
   int TabCount() const { return tabs_.TabCount(); }
-  int current_tab() const { return current_tab_; }
-  const std::vector<std::string>& tab_paths() const { return tab_paths_; }
-  const std::vector<std::string>& tab_cursor_names() const { return tab_cursor_names_; }
-  const std::vector<int>& tab_cursor_rows() const { return tab_cursor_rows_; }
+  int current_tab() const { return tab_set_.current(); }
+  const TabSet& tab_set() const { return tab_set_; }
+  const FolderHistory& history() const { return history_; }
   bool send_flag() const { return temp_.send; }
   void set_send_flag(bool send) { temp_.send = send; }
 
@@ -190,7 +193,7 @@ class FilerController {
   const Preferences& preferences() const { return prefs_; }
   bool menu_shown() const { return menu_shown_; }
   ViewMode view_mode() const { return view_mode_; }
-  int list_kind() const { return list_kind_; }
+  ListKind list_kind() const { return list_kind_; }
   int sort_column() const { return sort_column_; }
   bool sort_ascending() const { return sort_ascending_; }
   const std::string& mask() const { return mask_; }
@@ -215,9 +218,9 @@ class FilerController {
   void DeleteFromPickList(bool confirm);
   void StepTab(int step);
   void SwapTab(int step);
-  void StoreTabCursor(int index, std::string names, int row);
+  void ShowTabTexts(int from);
   void ClearFileList();
-  bool OpenRowInList(int row, bool shift);
+  bool OpenPickRow(int row, bool shift);
   std::string OpenParameters();
 
   SettingsFile& settings_;
@@ -226,7 +229,6 @@ class FilerController {
   FileListPort& file_list_;
   PanePort& message_area_;
   PanePort& search_line_;
-  HistoryStorePort& history_;
   FileSystemPort& fs_;
   KeyStatePort& keys_;
   TabStripPort& tabs_;
@@ -239,7 +241,7 @@ class FilerController {
   bool initialised_ = false;
   bool menu_shown_ = true;  // the template attaches the menu bar
   ViewMode view_mode_ = ViewMode::Normal;
-  int list_kind_ = kNoList;
+  ListKind list_kind_ = ListKind::None;
   int sort_column_ = 0;
   bool sort_ascending_ = true;
   std::string mask_ = "*.*";
@@ -255,13 +257,12 @@ class FilerController {
     bool from_temporary_move = false;
     int widths[4] = {0, 0, 0, 0};
   } list_save_;
+  // Ends list mode: the normal columns and mode come back; the folder and
+  // cursor it replaced are handed to the caller.
+  ListModeSave ExitListMode();
 
-  // The per-tab store: parallel slots, TabMax prepared, more added as tabs
-  // open beyond it and given back when they close.
-  std::vector<std::string> tab_paths_;
-  std::vector<std::string> tab_cursor_names_;
-  std::vector<int> tab_cursor_rows_;
-  int current_tab_ = -1;
+  TabSet tab_set_;
+  FolderHistory history_;
   bool tab_selection_changed_ = false;
 
   // Where a temporary move began, to go back there.

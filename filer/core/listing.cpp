@@ -1,6 +1,7 @@
 // Listing the current folder into the file list, sorting it, and the pick
 // lists that replace its columns.
 #include "common/cp932.h"
+#include "common/path.h"
 #include "filer/core/filer_app.h"
 #include "filer/core/filer_controller.h"
 #include "common/name_list.h"
@@ -34,11 +35,6 @@ class PassSink : public EntrySink {
   bool folders_, files_;
 };
 
-struct ListColumn {
-  const char* header;
-  Align align;
-};
-
 }  // namespace
 
 // The folder pass lists the folders of every piece (or of "*" once when the
@@ -69,9 +65,7 @@ void FilerController::FillList() {
   file_list_.SuspendRepaint();
 
   const std::string folder = fs_.CurrentDirectory();
-  std::string display = folder;
-  if (!cp932::EndsWithBackslash(display)) display += '\\';
-  frame_.SetTitle(std::string(kTitlePrefix) + display + mask_ + "]");
+  frame_.SetTitle(std::string(kTitlePrefix) + path::WithBackslash(folder) + mask_ + "]");
   RecordFolder(folder);
 
   ListPieces();
@@ -134,7 +128,7 @@ void FilerController::SortList(int column, SortMode mode) {
 
 void FilerController::CmdRefresh() {
   if (view_mode_ == ViewMode::List) {
-    if (list_kind_ == kFindResultList) PruneVanishedRows();
+    if (list_kind_ == ListKind::FindResults) PruneVanishedRows();
     return;
   }
   const std::string names = SelectedNames();
@@ -144,85 +138,5 @@ void FilerController::CmdRefresh() {
 }
 
 int FilerController::BottomRow() const { return file_list_.TopRow() + file_list_.RowsPerPage() - 1; }
-
-int FilerController::EnterListMode(int kind) {
-  if (view_mode_ == ViewMode::List) {
-    LeaveListMode(true);
-    return 0;
-  }
-  list_kind_ = kind;
-  list_save_.from_temporary_move = view_mode_ == ViewMode::TemporaryMove;
-  list_save_.folder = fs_.CurrentDirectory();
-  list_save_.names = SelectedNames();
-  list_save_.bottom_row = BottomRow();
-
-  rows_.Clear(RowStore::Kind::Texts);
-  file_list_.SetRowCount(0);
-  for (int i = 0; i < 4; ++i) list_save_.widths[i] = file_list_.ColumnWidth(i + 1);
-  for (int i = 4; i >= 1; --i) file_list_.DeleteColumn(i);
-
-  const int* w = list_save_.widths;  // eXt, Size, Date, Attr
-  const int all = w[0] + w[1] + w[2] + w[3];
-  const int half = w[0] + w[1] + w[2] + w[3] / 2;
-  const char* mode_text = "";
-  switch (kind) {
-    case kFolderHistoryList:
-    case kTabList:
-      file_list_.InsertColumn(1, "Path", Align::Left, half);
-      file_list_.InsertColumn(2, "X", Align::Right, w[3] / 2);
-      mode_text = kind == kTabList ? "タブ一覧" : "フォルダ履歴";
-      break;
-    case kFolderExpansionList:
-      file_list_.InsertColumn(1, "Path", Align::Left, all);
-      mode_text = "フォルダ展開";
-      break;
-    case kFindResultList:
-      file_list_.InsertColumn(1, "Path (folder)", Align::Left, all);
-      mode_text = "ファイル検索";
-      break;
-    case kDriveList:
-      file_list_.InsertColumn(1, "tyPe", Align::Left, all);
-      mode_text = "ドライブ一覧";
-      break;
-    default:
-      break;
-  }
-  SetSearchLineField(SearchField::Mode, mode_text);
-  view_mode_ = ViewMode::List;
-  SetSearchLineField(SearchField::Search, "");
-  SetSearchLineField(SearchField::FileInf, "");
-  return 1;
-}
-
-void FilerController::LeaveListMode(bool go_back) {
-  if (view_mode_ != ViewMode::List) return;
-  while (file_list_.ColumnCount() > 1) file_list_.DeleteColumn(file_list_.ColumnCount() - 1);
-  const ListColumn normal[] = {
-      {"eXt", Align::Left}, {"Size", Align::Right}, {"Date", Align::Left}, {"Attr", Align::Left}};
-  for (int i = 0; i < 4; ++i) {
-    file_list_.InsertColumn(i + 1, normal[i].header, normal[i].align, list_save_.widths[i]);
-  }
-  if (list_save_.from_temporary_move) {
-    view_mode_ = ViewMode::TemporaryMove;
-    SetSearchLineField(SearchField::Mode, "一時移動");
-    list_save_.from_temporary_move = false;
-  } else {
-    view_mode_ = ViewMode::Normal;
-    SetSearchLineField(SearchField::Mode, "");
-  }
-  if (go_back) {
-    std::string folder = list_save_.folder;
-    if (cp932::FindChar(folder, '\\') == std::string::npos) folder += '\\';  // D: is D:\ .
-    fs_.ChangeDirectory(folder);
-    FillList();
-    RestoreCursor(list_save_.names, list_save_.bottom_row);
-  } else {
-    StoreTabCursor(current_tab_, list_save_.names, list_save_.bottom_row);
-  }
-  list_kind_ = kNoList;
-  list_save_.folder.clear();
-  list_save_.names.clear();
-  ShowMessage("", false);
-}
 
 }  // namespace qd

@@ -2,8 +2,9 @@
 #include <cstdlib>
 
 #include "common/cp932.h"
-#include "filer/core/filer_controller.h"
 #include "common/name_list.h"
+#include "common/path.h"
+#include "filer/core/filer_controller.h"
 #include "settings/key_codes.h"
 
 namespace qd {
@@ -13,25 +14,16 @@ namespace {
 constexpr std::string_view kFolderError = "フォルダ移動エラー";
 constexpr std::string_view kDriveError = "ドライブ変更エラー";
 
-std::string AfterLastBackslash(const std::string& path) {
-  const std::size_t slash = cp932::FindLastChar(path, '\\');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string WithBackslash(std::string path) {
-  if (!cp932::EndsWithBackslash(path)) path += '\\';
-  return path;
-}
-
 }  // namespace
 
 // After a successful change: the folder as the system reports it becomes the
 // current tab's, and is listed.
 void FilerController::ListNewCurrentFolder() {
   const std::string now = fs_.CurrentDirectory();
-  if (current_tab_ >= 0) {
-    SetTabText(current_tab_, now);
-    tab_paths_[current_tab_] = now;
+  const int current = tab_set_.current();
+  if (tab_set_.Contains(current)) {
+    SetTabText(current, now);
+    tab_set_.at(current).path = now;
   }
   FillList();
   SetSearchText("");
@@ -56,7 +48,7 @@ bool FilerController::ChangeDrive(int drive) {
     }
     path = fs_.CurrentDirectory();
   }
-  if (!fs_.ChangeDirectory(path) && !fs_.ChangeDirectory(path.substr(0, 3))) {
+  if (!fs_.ChangeDirectory(path) && !fs_.ChangeDirectory(path::DriveRoot(path))) {
     prompts_.Beep();
     prompts_.ShowError(kDriveError);
     return false;
@@ -71,72 +63,17 @@ std::string FilerController::OpenParameters() {
   if (view_mode_ != ViewMode::TemporaryMove || !temp_.send) return {};
   std::string parameters;
   for (std::string_view entry : SplitNameList(temp_.names)) {
+    // Names from the listing lie in the folder; find results are full paths.
     std::string full(entry);
-    if (cp932::FindChar(full, '\\') == std::string::npos) full = WithBackslash(temp_.folder) + full;
+    if (cp932::FindChar(full, '\\') == std::string::npos) full = path::Join(temp_.folder, full);
     parameters += ' ';
     parameters += fs_.ShortPath(full);
   }
   return parameters;
 }
 
-// One selected row of a pick list; true when the visit goes on.
-bool FilerController::OpenRowInList(int row, bool shift) {
-  const std::string name(rows_.NameText(row));
-  const std::string path = rows_.Text(row, 1);
-  if ((!name.empty() && name[0] == '/') || list_kind_ == kFolderHistoryList) {
-    if (shift) {
-      OpenNewTab(path, false);
-      return true;
-    }
-    bool exists = false;
-    if (path.size() >= 3 && path.compare(path.size() - 2, 2, ":\\") == 0) {
-      const int drive = cp932::ToUpper(path.substr(0, 1))[0] - 'A';
-      exists = drive >= 0 && drive < 26 && (fs_.LogicalDrives() >> drive & 1);
-    } else {
-      exists = fs_.Exists(path);
-    }
-    if (exists) {
-      LeaveListMode(false);
-      ChangeFolder(path);
-    } else {
-      prompts_.Beep();
-      prompts_.ShowError(kFolderError);
-    }
-    return false;
-  }
-  if (list_kind_ == kTabList) {
-    if (shift) {
-      OpenNewTab(path, false);
-      return true;
-    }
-    const int index = std::atoi(rows_.Text(row, 2).c_str()) - 1;
-    // Leaving the list hands its saved selection to the tab it was opened
-    // from; the switch must not overwrite that with the list's rows.
-    LeaveListMode(false);
-    if (index >= 0 && index < TabCount()) {
-      current_tab_ = -1;
-      SelectTab(index);
-    }
-    return false;
-  }
-  if (list_kind_ == kDriveList) {
-    if (shift) {
-      OpenNewTab(name + "\\", false);
-    } else if (!name.empty()) {
-      ChangeDrive(cp932::ToUpper(name.substr(0, 1))[0] - 'A' + 1);
-    }
-    return false;
-  }
-  if (shift) {
-    OpenNewTab(path, false);
-  } else {
-    shell_.Open(WithBackslash(path) + name, "");
-  }
-  return true;
-}
-
 void FilerController::OpenItem() {
-  if (current_tab_ < 0) return;
+  if (!tab_set_.Contains(tab_set_.current())) return;
   SetSearchText("");
   const int selected = file_list_.SelectedCount();
   bool opened = false;
@@ -156,11 +93,11 @@ void FilerController::OpenItem() {
           {rows_.IsFolder(r), std::string(rows_.NameText(r)), rows_.ExtText(r), rows_.ItemName(r)});
     }
   }
-  const std::string folder = tab_paths_[current_tab_];
+  const std::string folder = tab_set_.at(tab_set_.current()).path;
   for (std::size_t k = 0; k < rows.size(); ++k) {
     const bool shift = keys_.ShiftDown();
     if (list_mode) {
-      if (!OpenRowInList(rows[k], shift)) return;
+      if (!OpenPickRow(rows[k], shift)) return;
       continue;
     }
     const Item& item = items[k];
@@ -170,13 +107,13 @@ void FilerController::OpenItem() {
       if (name == ".." && !shift) {
         CmdParentFolder();
       } else if (shift) {
-        OpenNewTab(name == ".." ? folder : WithBackslash(folder) + name, false);
+        OpenNewTab(name == ".." ? folder : path::Join(folder, name), false);
       } else {
         ChangeFolder(name);
       }
       continue;
     }
-    const std::string full = folder + "\\" + item.name_text + item.ext_text;
+    const std::string full = path::Join(folder, item.name_text + item.ext_text);
     if (!cp932::EqualNoCase(item.ext_text, ".lnk")) {
       shell_.Open(full, OpenParameters());
       opened = true;
@@ -213,22 +150,23 @@ void FilerController::CmdParentFolder() {
     LeaveListMode(true);
     return;
   }
-  const std::string left = AfterLastBackslash(fs_.CurrentDirectory());
+  const std::string left(path::LastComponent(fs_.CurrentDirectory()));
   ChangeFolder("..");
   FindItem(left, true);
 }
 
 void FilerController::CmdDriveRoot() {
-  if (current_tab_ < 0) return;
-  ChangeFolder(tab_paths_[current_tab_].substr(0, 3));
+  const int current = tab_set_.current();
+  if (!tab_set_.Contains(current)) return;
+  ChangeFolder(path::DriveRoot(tab_set_.at(current).path));
 }
 
 void FilerController::CmdBack() {
-  if (history_.Count() < 3) {
+  if (history_.size() < 3) {
     ShowMessage("フォルダ履歴の最後です。", false);
     return;
   }
-  ChangeFolder(history_.Text(1));
+  ChangeFolder(history_.at(1));
 }
 
 std::string FilerController::KeyOption(int n) {
@@ -244,7 +182,7 @@ void FilerController::CmdGoTo() {
 }
 
 void FilerController::CmdGoToTemporary() {
-  if (StartTemporaryMove() == 1) CmdGoTo();
+  if (StartTemporaryMove()) CmdGoTo();
 }
 
 void FilerController::TreeMove(bool with_files) {
@@ -256,14 +194,12 @@ void FilerController::TreeMove(bool with_files) {
     ChangeFolder(path);
     return;
   }
-  const std::size_t slash = cp932::FindLastChar(path, '\\');
-  if (slash == std::string::npos) {
+  const std::string folder = path::FolderOf(path);  // D:\a.txt lies in D:\, not in "D:"
+  if (folder.empty()) {
     ChangeFolder(path);
     return;
   }
-  // D:\a.txt lies in D:\, not in "D:".
-  const std::string folder = path.substr(0, slash == 2 ? 3 : slash);
-  if (ChangeFolder(folder)) FindItem(path.substr(slash + 1), true);
+  if (ChangeFolder(folder)) FindItem(path::LastComponent(path), true);
 }
 
 bool FilerController::BrowseForFolder(std::string_view title, std::string* path, bool with_files) {
@@ -273,43 +209,41 @@ bool FilerController::BrowseForFolder(std::string_view title, std::string* path,
   return true;
 }
 
-int FilerController::StartTemporaryMove() {
+bool FilerController::StartTemporaryMove() {
   if (view_mode_ == ViewMode::TemporaryMove) {
     EndTemporaryMove(true);
-    return 0;
+    return false;
   }
   temp_.names.clear();
   bool from_find_list = false;
   if (view_mode_ == ViewMode::List) {
-    if (list_kind_ == kFindResultList) {
+    if (list_kind_ == ListKind::FindResults) {
       temp_.names = SelectedPaths();
       temp_.folder = list_save_.folder;
       from_find_list = true;
     }
     LeaveListMode(false);
   }
-  temp_.tab = current_tab_ < 0 ? 0 : current_tab_;
+  const int current = tab_set_.current();
+  temp_.tab = current < 0 ? 0 : current;
   if (!from_find_list) {
-    std::string folder = current_tab_ >= 0 ? tab_paths_[current_tab_] : fs_.CurrentDirectory();
-    if (cp932::EndsWithBackslash(folder)) folder.pop_back();
-    temp_.folder = folder;
+    temp_.folder = path::WithoutBackslash(tab_set_.Contains(current) ? tab_set_.at(current).path
+                                                                     : fs_.CurrentDirectory());
     temp_.names = SelectedNames();
   }
   temp_.bottom_row = BottomRow();
   view_mode_ = ViewMode::TemporaryMove;
   SetSearchLineField(SearchField::Mode, "一時移動");
   SetSearchText("");
-  return 1;
+  return true;
 }
 
 void FilerController::EndTemporaryMove(bool go_back) {
   if (go_back) {
-    std::string folder = temp_.folder;
-    if (cp932::FindChar(folder, '\\') == std::string::npos) folder += '\\';
-    if (temp_.tab >= 0 && temp_.tab < static_cast<int>(tab_paths_.size()) &&
-        temp_.tab < TabCount()) {
+    const std::string folder = path::DriveAsRoot(temp_.folder);
+    if (tab_set_.Contains(temp_.tab) && temp_.tab < TabCount()) {
       SetTabText(temp_.tab, folder);
-      tab_paths_[temp_.tab] = folder;
+      tab_set_.at(temp_.tab).path = folder;
     }
     view_mode_ = ViewMode::Normal;  // so that the listing below is a normal one
     fs_.ChangeDirectory(folder);

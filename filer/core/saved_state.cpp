@@ -1,5 +1,6 @@
 // The state kept between runs, and opening a path handed to the filer.
 #include "common/cp932.h"
+#include "common/path.h"
 #include "filer/core/filer_controller.h"
 
 namespace qd {
@@ -45,7 +46,7 @@ std::string LongPathForm(FileSystemPort& fs, const std::string& path) {
     if (!fs.FindName(remaining, &name)) return {};
   }
   result = remaining + "\\" + result;
-  return result.size() >= 260 ? std::string() : result;
+  return result.size() >= path::kMaxPath ? std::string() : result;
 }
 
 bool FilerController::OpenPendingPath() {
@@ -61,27 +62,19 @@ bool FilerController::OpenPendingPath() {
   std::string folder = pending_path_;
   std::string name;
   if (!is_folder) {
-    const std::size_t slash = cp932::FindLastChar(pending_path_, '\\');
     // A bare file name given on the command line lies in the current folder.
-    folder = slash == std::string::npos ? fs_.CurrentDirectory() : pending_path_.substr(0, slash);
-    name = slash == std::string::npos ? pending_path_ : pending_path_.substr(slash + 1);
-    // The folder of C:\a.txt is C:\; "C:" would mean the drive's current folder.
-    if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+    folder = path::FolderOf(pending_path_);
+    if (folder.empty()) folder = fs_.CurrentDirectory();
+    name = path::LastComponent(pending_path_);
   }
 
-  int found = -1;
-  if (!no_check && TabCount() >= 2) {
-    for (int i = 0; i < TabCount() && found < 0; ++i) {
-      if (cp932::EqualNoCase(tab_paths_[i], folder)) found = i;
-    }
-  }
+  const int found = !no_check && TabCount() >= 2 ? tab_set_.Find(folder) : -1;
   if (found < 0) {
     if (new_tab) OpenNewTab(folder, true);
     ChangeFolder(folder);
     if (!is_folder) FindItem(name, true);
   } else {
-    tab_cursor_names_[found] = is_folder ? std::string() : name + "|";
-    tab_cursor_rows_[found] = 0;
+    tab_set_.StoreCursor(found, is_folder ? std::string() : name + "|", 0);
     SelectTab(found);
   }
   pending_path_.clear();
@@ -117,14 +110,14 @@ void FilerController::RestoreState() {
   for (int i = 0; i < static_cast<int>(prefs_.history); ++i) {
     const std::string path = settings_.ReadString("History", Numbered("path", i), "");
     if (path.empty()) break;
-    history_.Add(path);
+    history_.Append(path);
   }
   int current = settings_.ReadInt("Tab", "CurSel", 0);
   if (current < 0 || current >= TabCount()) current = 0;
-  current_tab_ = current;
+  tab_set_.set_current(current);
   tabs_.SelectTab(current);
 
-  if (!OpenPendingPath()) ChangeFolder(tab_paths_[current_tab_]);
+  if (!OpenPendingPath()) ChangeFolder(tab_set_.at(current).path);
   if (settings_.ReadInt(kWindowRect, "Menu", 1) == 0) CmdToggleMenu();
 }
 
@@ -142,13 +135,8 @@ void FilerController::SaveState() {
   settings_.WriteInt(kWindowRect, "Menu", menu_shown_ ? 1 : 0);
 
   settings_.WriteInt("Tab", "CurSel", tabs_.SelectedTab());
-  WriteNumbered(settings_, "Tab", "DIR",
-                std::vector<std::string>(tab_paths_.begin(), tab_paths_.begin() + TabCount()));
-  std::vector<std::string> history;
-  for (int i = 0; i + 1 < static_cast<int>(prefs_.history) && i < history_.Count(); ++i) {
-    history.push_back(history_.Text(i));
-  }
-  WriteNumbered(settings_, "History", "path", history);
+  WriteNumbered(settings_, "Tab", "DIR", tab_set_.Paths());
+  WriteNumbered(settings_, "History", "path", history_.EntriesToSave());
 }
 
 }  // namespace qd

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "common/cp932.h"
+#include "common/path.h"
 #include "filer/core/filer_controller.h"
 #include "common/name_list.h"
 
@@ -35,16 +36,12 @@ std::string FilerController::SelectedNamesWithTotals() {
 
 namespace {
 
-// The full path of a pick-list row, or empty for "/..".
-std::string RowPath(const RowStore& rows, int r, int list_kind) {
-  const std::string_view name = rows.NameText(r);
-  const std::string path = rows.Text(r, 1);
-  if ((!name.empty() && name[0] == '/') || list_kind == kFolderHistoryList) {
-    return name == "/.." ? std::string() : path;
-  }
-  std::string full = path;
-  if (!cp932::EndsWithBackslash(full)) full += '\\';
-  return full + std::string(name);
+// The full path of a pick-list row, or empty for the "/.." row.
+std::string RowPath(const RowStore& rows, int r) {
+  if (rows.kind() != RowStore::Kind::Picks) return {};
+  const PickRow& row = rows.Pick(r);
+  if (row.folder) return row.name_text == "/.." ? std::string() : row.path;
+  return path::Join(row.path, row.name_text);
 }
 
 }  // namespace
@@ -52,7 +49,7 @@ std::string RowPath(const RowStore& rows, int r, int list_kind) {
 std::string FilerController::SelectedPaths() const {
   std::string list;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
-    const std::string path = RowPath(rows_, r, list_kind_);
+    const std::string path = RowPath(rows_, r);
     if (!path.empty()) AppendName(list, path);
   }
   return list;
@@ -60,7 +57,7 @@ std::string FilerController::SelectedPaths() const {
 
 void FilerController::PruneVanishedRows() {
   for (int r = rows_.size() - 1; r >= 0; --r) {
-    const std::string path = RowPath(rows_, r, list_kind_);
+    const std::string path = RowPath(rows_, r);
     if (path.empty() || fs_.Exists(path)) continue;
     rows_.Erase(r);
     file_list_.DeleteRow(r);

@@ -48,11 +48,11 @@ void RowStore::Clear(Kind kind) {
   kind_ = kind;
   arena_.clear();
   rows_.clear();
-  text_rows_.clear();
+  picks_.clear();
 }
 
 int RowStore::size() const {
-  return static_cast<int>(kind_ == Kind::Entries ? rows_.size() : text_rows_.size());
+  return static_cast<int>(kind_ == Kind::Entries ? rows_.size() : picks_.size());
 }
 
 void RowStore::AddEntry(const FoundEntry& e) {
@@ -74,18 +74,32 @@ void RowStore::AddEntry(const FoundEntry& e) {
   rows_.push_back(r);
 }
 
-void RowStore::AddTextRow(std::string_view name, std::string_view path, std::string_view number) {
-  text_rows_.push_back({std::string(name), std::string(path), std::string(number)});
+void RowStore::AddPickRow(PickRow row) { picks_.push_back(std::move(row)); }
+
+namespace {
+
+const std::string& PickText(const PickRow& row, int column) {
+  static const std::string kNone;
+  switch (column) {
+    case 0:
+      return row.name_text;
+    case 1:
+      return row.path_text;
+    case 2:
+      return row.number_text;
+    default:
+      return kNone;
+  }
 }
+
+}  // namespace
 
 std::string_view RowStore::NameTextOf(const Row& r) const { return Bytes(r).substr(0, r.ext); }
 
 std::string_view RowStore::ExtOf(const Row& r) const { return Bytes(r).substr(r.ext); }
 
 std::string RowStore::Text(int row, int column) const {
-  if (kind_ == Kind::Texts) {
-    return column >= 0 && column < 3 ? text_rows_[row][column] : std::string();
-  }
+  if (kind_ == Kind::Picks) return PickText(picks_[row], column);
   const Row& r = rows_[row];
   const bool folder = r.attributes & kAttrDirectory;
   switch (column) {
@@ -107,21 +121,25 @@ std::string RowStore::Text(int row, int column) const {
 }
 
 bool RowStore::IsFolder(int row) const {
-  if (kind_ == Kind::Texts) return text_rows_[row][2] == kDirSizeText;
+  // As the item name is derived from the texts, in every list alike.
+  if (kind_ == Kind::Picks) return picks_[row].number_text == kDirSizeText;
   return rows_[row].attributes & kAttrDirectory;
 }
 
 std::string_view RowStore::NameText(int row) const {
-  if (kind_ == Kind::Texts) return text_rows_[row][0];
+  if (kind_ == Kind::Picks) return picks_[row].name_text;
   return NameTextOf(rows_[row]);
 }
 
 std::string RowStore::ExtText(int row) const { return Text(row, 1); }
 
 std::string RowStore::ItemName(int row) const {
-  if (kind_ == Kind::Texts) {
-    const auto& t = text_rows_[row];
-    return t[2] == kDirSizeText ? t[0].substr(t[0].empty() ? 0 : 1) : t[0] + t[1];
+  if (kind_ == Kind::Picks) {
+    // The texts of columns 0 and 1, as for a file row: the incremental
+    // search in a pick list sees the path too.
+    const PickRow& p = picks_[row];
+    if (p.number_text == kDirSizeText) return p.name_text.substr(p.name_text.empty() ? 0 : 1);
+    return p.name_text + p.path_text;
   }
   const Row& r = rows_[row];
   std::string_view bytes = Bytes(r);
@@ -130,15 +148,15 @@ std::string RowStore::ItemName(int row) const {
 }
 
 uint64_t RowStore::SizeOf(int row) const {
-  if (kind_ == Kind::Texts) return 0;
+  if (kind_ == Kind::Picks) return 0;
   const Row& r = rows_[row];
   return (r.attributes & kAttrDirectory) ? 0 : r.size;
 }
 
 void RowStore::SortByNameText() {
-  if (kind_ == Kind::Texts) {
-    std::stable_sort(text_rows_.begin(), text_rows_.end(), [](const auto& a, const auto& b) {
-      return cp932::CompareNoCase(a[0], b[0]) < 0;
+  if (kind_ == Kind::Picks) {
+    std::stable_sort(picks_.begin(), picks_.end(), [](const PickRow& a, const PickRow& b) {
+      return cp932::CompareNoCase(a.name_text, b.name_text) < 0;
     });
     return;
   }
@@ -171,11 +189,10 @@ int RowStore::Compare(int column, const Row& a, const Row& b) const {
   }
 }
 
-int RowStore::CompareText(int column, const std::array<std::string, 3>& a,
-                          const std::array<std::string, 3>& b) const {
-  if (column == 2) return CompareNumberTexts(a[2], b[2]);
+int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
+  if (column == 2) return CompareNumberTexts(a.number_text, b.number_text);
   if (column < 0 || column > 2) return 0;
-  return cp932::CompareNoCase(a[column], b[column]);
+  return cp932::CompareNoCase(PickText(a, column), PickText(b, column));
 }
 
 std::vector<int> RowStore::Sort(int column, bool ascending) {
@@ -183,13 +200,13 @@ std::vector<int> RowStore::Sort(int column, bool ascending) {
   std::vector<int> order(n);
   std::iota(order.begin(), order.end(), 0);
   const int direction = ascending ? 1 : -1;
-  if (kind_ == Kind::Texts) {
+  if (kind_ == Kind::Picks) {
     std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-      return direction * CompareText(column, text_rows_[x], text_rows_[y]) < 0;
+      return direction * ComparePicks(column, picks_[x], picks_[y]) < 0;
     });
-    std::vector<std::array<std::string, 3>> sorted(n);
-    for (int i = 0; i < n; ++i) sorted[i] = std::move(text_rows_[order[i]]);
-    text_rows_ = std::move(sorted);
+    std::vector<PickRow> sorted(n);
+    for (int i = 0; i < n; ++i) sorted[i] = std::move(picks_[order[i]]);
+    picks_ = std::move(sorted);
   } else {
     std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
       return direction * Compare(column, rows_[x], rows_[y]) < 0;
@@ -204,8 +221,8 @@ std::vector<int> RowStore::Sort(int column, bool ascending) {
 }
 
 void RowStore::Erase(int row) {
-  if (kind_ == Kind::Texts) {
-    text_rows_.erase(text_rows_.begin() + row);
+  if (kind_ == Kind::Picks) {
+    picks_.erase(picks_.begin() + row);
   } else {
     rows_.erase(rows_.begin() + row);  // its name bytes stay until the next Clear
   }

@@ -9,14 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "filer/model/pick_row.h"
 #include "filer/ports/file_system_port.h"
 
 namespace qd {
 
 class RowStore {
  public:
-  // Directory rows, or the text rows of a pick list (list mode).
-  enum class Kind { Entries, Texts };
+  // Directory rows, or the rows of a pick list (list mode).
+  enum class Kind { Entries, Picks };
 
   explicit RowStore(FileSystemPort& fs) : fs_(&fs) {}
 
@@ -25,12 +26,14 @@ class RowStore {
   int size() const;
 
   void AddEntry(const FoundEntry& entry);
-  // A pick-list row: the Name text, the Path text and the number text.
-  void AddTextRow(std::string_view name, std::string_view path, std::string_view number = {});
+  void AddPickRow(PickRow row);
+  // A row of a pick list, with what it means.
+  const PickRow& Pick(int row) const { return picks_[row]; }
 
   // The text of a column as the list shows it.
   std::string Text(int row, int column) const;
-  // What the rest of the filer reads back from a row.
+  // What the incremental search, the collectors and the cursor read from a
+  // row's texts. A pick row's meaning is in Pick(row).
   bool IsFolder(int row) const;  // the Size text is "<DIR>"
   std::string ItemName(int row) const;
   std::string_view NameText(int row) const;  // column 0
@@ -69,14 +72,13 @@ class RowStore {
   std::string_view NameTextOf(const Row& r) const;
   std::string_view ExtOf(const Row& r) const;
   int Compare(int column, const Row& a, const Row& b) const;
-  int CompareText(int column, const std::array<std::string, 3>& a,
-                  const std::array<std::string, 3>& b) const;
+  static int ComparePicks(int column, const PickRow& a, const PickRow& b);
 
   FileSystemPort* fs_;
   Kind kind_ = Kind::Entries;
   std::string arena_;
   std::vector<Row> rows_;
-  std::vector<std::array<std::string, 3>> text_rows_;
+  std::vector<PickRow> picks_;
 };
 
 // Compares two decimal texts as numbers of any length; an empty text (a

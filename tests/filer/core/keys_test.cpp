@@ -62,7 +62,7 @@ TEST_F(KeysTest, UnboundAltLettersSortByTheirColumn) {
     EXPECT_EQ(w.OnKey(KeyMessage::SysKeyDown, c.vk), c.normal_column >= 0) << c.vk;
     EXPECT_EQ(w.sort_column(), c.normal_column >= 0 ? c.normal_column : before) << c.vk;
   }
-  w.EnterListMode(kFolderHistoryList);
+  w.EnterListMode(ListKind::FolderHistory);
   for (const Case& c : cases) {
     EXPECT_EQ(w.OnKey(KeyMessage::SysKeyDown, c.vk), c.list_column >= 0) << c.vk;
     if (c.list_column >= 0) {

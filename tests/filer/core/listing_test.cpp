@@ -156,24 +156,24 @@ TEST_F(ListingTest, RefreshKeepsSelectionAndScroll) {
 
 TEST_F(ListingTest, ListModeColumnSetsAndTheirWidths) {
   struct Case {
-    int kind;
+    ListKind kind;
     Strings headers;
     std::vector<int> widths;
     const char* mode;
   } cases[] = {
-      {kFolderHistoryList, {"Name", "Path", "X"}, {125, 280, 25}, "フォルダ履歴"},
-      {kFolderExpansionList, {"Name", "Path"}, {125, 306}, "フォルダ展開"},
-      {kFindResultList, {"Name", "Path (folder)"}, {125, 306}, "ファイル検索"},
-      {kTabList, {"Name", "Path", "X"}, {125, 280, 25}, "タブ一覧"},
-      {kDriveList, {"Name", "tyPe"}, {125, 306}, "ドライブ一覧"},
+      {ListKind::FolderHistory, {"Name", "Path", "X"}, {125, 280, 25}, "フォルダ履歴"},
+      {ListKind::FolderExpansion, {"Name", "Path"}, {125, 306}, "フォルダ展開"},
+      {ListKind::FindResults, {"Name", "Path (folder)"}, {125, 306}, "ファイル検索"},
+      {ListKind::TabList, {"Name", "Path", "X"}, {125, 280, 25}, "タブ一覧"},
+      {ListKind::DriveList, {"Name", "tyPe"}, {125, 306}, "ドライブ一覧"},
   };
   FilerController& w = Make();
   list.SetColumnWidth(4, 51);  // halves are truncated: 51 / 2 = 25
   for (const Case& c : cases) {
-    ASSERT_EQ(w.EnterListMode(c.kind), 1);
-    EXPECT_EQ(list.Headers(), c.headers) << c.kind;
+    ASSERT_TRUE(w.EnterListMode(c.kind));
+    EXPECT_EQ(list.Headers(), c.headers) << static_cast<int>(c.kind);
     for (std::size_t i = 0; i < c.widths.size(); ++i) {
-      EXPECT_EQ(list.columns[i].width, c.widths[i]) << c.kind;
+      EXPECT_EQ(list.columns[i].width, c.widths[i]) << static_cast<int>(c.kind);
     }
     if (c.widths.size() == 3) {
       EXPECT_EQ(list.columns[2].align, Align::Right);
@@ -193,27 +193,27 @@ TEST_F(ListingTest, ListModeColumnSetsAndTheirWidths) {
 TEST_F(ListingTest, LeavingAPickListGoesBackOrHandsTheCursorToTheTab) {
   FilerController& w = Make();
   list.Select({4});
-  w.EnterListMode(kFolderHistoryList);
+  w.EnterListMode(ListKind::FolderHistory);
   EXPECT_EQ(list.RowCount(), 0);
   EXPECT_EQ(search.CellText(0, 3), "");
   // A second list command closes the pick list instead.
   fs.current = "C:\\elsewhere";
-  EXPECT_EQ(w.EnterListMode(kTabList), 0);
+  EXPECT_FALSE(w.EnterListMode(ListKind::TabList));
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
   EXPECT_EQ(fs.current, "C:\\data");
   EXPECT_EQ(Names()[list.NextSelected(-1)], "b.txt");
 
-  w.EnterListMode(kFolderHistoryList);
+  w.EnterListMode(ListKind::FolderHistory);
   w.Cancel();  // Esc leaves the pick list and the window stays
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
   EXPECT_EQ(frame.closes, 0);
   EXPECT_EQ(list.RowCount(), 5);
 
   list.Select({2});
-  w.EnterListMode(kFindResultList);
+  w.EnterListMode(ListKind::FindResults);
   w.FillList();  // a listing ends list mode first, handing the cursor to the tab
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
-  EXPECT_EQ(w.tab_cursor_names()[w.current_tab()], ".cvsignore|");
+  EXPECT_EQ(w.tab_set().at(w.current_tab()).cursor_names, ".cvsignore|");
   EXPECT_EQ(list.Headers().size(), 5u);
 }
 

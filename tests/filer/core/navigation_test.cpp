@@ -46,7 +46,7 @@ TEST_F(NavigationTest, ChangeFolderMakesTheFolderCurrentInTheTab) {
   search.SetCellText(0, 0, "AB");
   EXPECT_TRUE(w.ChangeFolder("sub"));
   EXPECT_EQ(fs.current, "C:\\work\\sub");
-  EXPECT_EQ(w.tab_paths()[0], "C:\\work\\sub");
+  EXPECT_EQ(w.tab_set().at(0).path, "C:\\work\\sub");
   EXPECT_EQ(tabs.texts, (Strings{"sub"}));
   EXPECT_EQ(w.SearchText(), "");
   EXPECT_EQ(frame.title, " Qd - [C:\\work\\sub\\*.*]");
@@ -57,7 +57,7 @@ TEST_F(NavigationTest, ChangeFolderMakesTheFolderCurrentInTheTab) {
   EXPECT_EQ(prompts.errors, (Strings{"フォルダ移動エラー"}));
   EXPECT_EQ(fs.current, "C:\\work\\sub");
   EXPECT_EQ(list.RowCount(), rows);
-  EXPECT_EQ(w.tab_paths()[0], "C:\\work\\sub");
+  EXPECT_EQ(w.tab_set().at(0).path, "C:\\work\\sub");
   // A drive root keeps its backslash and names the tab whole.
   w.ChangeFolder("C:\\");
   EXPECT_EQ(tabs.texts, (Strings{"C:\\"}));
@@ -75,7 +75,7 @@ TEST_F(NavigationTest, EnterOnParentGoesUpWithTheCursorOnTheFolderLeft) {
   keys.shift = true;
   w.OnCommand(1);
   EXPECT_EQ(tabs.texts, (Strings{"work", "work"}));
-  EXPECT_EQ(w.tab_paths()[1], "C:\\work");
+  EXPECT_EQ(w.tab_set().at(1).path, "C:\\work");
   EXPECT_EQ(w.current_tab(), 0);
   EXPECT_EQ(tabs.selected, 0);
 }
@@ -91,8 +91,8 @@ TEST_F(NavigationTest, FoldersAreSkippedWhenSeveralRowsAreOpened) {
   SelectNames({"sub", "表示", "a.txt"});
   keys.shift = true;
   w.OpenItem();
-  EXPECT_EQ(w.tab_paths()[1], "C:\\work\\表示");
-  EXPECT_EQ(w.tab_paths()[2], "C:\\work\\sub");
+  EXPECT_EQ(w.tab_set().at(1).path, "C:\\work\\表示");
+  EXPECT_EQ(w.tab_set().at(2).path, "C:\\work\\sub");
   EXPECT_EQ(tabs.TabCount(), 3);
   EXPECT_EQ(shell.opened.size(), 2u);
   EXPECT_EQ(w.current_tab(), 0);
@@ -109,7 +109,7 @@ TEST_F(NavigationTest, ShortcutsAreFollowed) {
   SelectNames({"to-other.lnk"});
   w.OpenItem();
   EXPECT_EQ(fs.current, "C:\\other");
-  EXPECT_EQ(w.tab_paths()[0], "C:\\other");
+  EXPECT_EQ(w.tab_set().at(0).path, "C:\\other");
 }
 
 TEST_F(NavigationTest, DriveRootParentAndBack) {
@@ -182,7 +182,7 @@ TEST_F(NavigationTest, TemporaryMoveReturnsWithSelectionAndScroll) {
   EXPECT_EQ(shell.opened, (Strings{"C:\\other\\x.txt"}));
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
   EXPECT_EQ(fs.current, "C:\\work");
-  EXPECT_EQ(w.tab_paths()[0], "C:\\work");
+  EXPECT_EQ(w.tab_set().at(0).path, "C:\\work");
   Strings selected;
   for (int r : list.Selected()) selected.push_back(window->rows().ItemName(r));
   EXPECT_EQ(selected, (Strings{"a.txt", "f30.dat"}));

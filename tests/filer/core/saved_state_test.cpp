@@ -230,7 +230,7 @@ TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {
       "C:\\DOCUME~1");
   window->Initialise();
   EXPECT_EQ(fs.current, "C:\\docs");
-  EXPECT_EQ(window->tab_paths()[0], "C:\\docs");
+  EXPECT_EQ(window->tab_set().at(0).path, "C:\\docs");
   EXPECT_EQ(tabs.texts, (Strings{"docs"}));
   EXPECT_EQ(window->pending_path(), "");
 }

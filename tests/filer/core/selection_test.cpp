@@ -7,6 +7,12 @@
 namespace qd {
 namespace {
 
+// A row of the find lists: a file in `folder`, or a folder at `folder`.
+PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
+  return {.name_text = name, .path_text = folder, .number_text = "", .path = folder, .tab = -1,
+          .folder = is_folder};
+}
+
 class SelectionTest : public test::FilerFixture {
  protected:
   void SetUp() override {
@@ -47,22 +53,22 @@ TEST_F(SelectionTest, TotalsCountEveryItemAndAddUpFileSizesIn64Bits) {
 
 TEST_F(SelectionTest, PathsOfPickListRows) {
   FilerController& w = Make();
-  w.EnterListMode(kFindResultList);
+  w.EnterListMode(ListKind::FindResults);
   RowStore& rows = window->rows();
-  rows.AddTextRow("report.txt", "D:\\Data");
-  rows.AddTextRow("report.txt", "D:\\");
-  rows.AddTextRow("/sub", "D:\\Data\\sub");
-  rows.AddTextRow("/..", "D:\\");
-  rows.AddTextRow("能力.doc", "C:\\十申");
+  rows.AddPickRow(Found("report.txt", "D:\\Data"));
+  rows.AddPickRow(Found("report.txt", "D:\\"));
+  rows.AddPickRow(Found("/sub", "D:\\Data\\sub", true));
+  rows.AddPickRow(Found("/..", "D:\\", true));
+  rows.AddPickRow(Found("能力.doc", "C:\\十申"));
   list.SetRowCount(rows.size());
   list.Select({0, 1, 2, 3, 4});
   EXPECT_EQ(w.SelectedPaths(),
             "D:\\Data\\report.txt|D:\\report.txt|D:\\Data\\sub|C:\\十申\\能力.doc|");
   w.LeaveListMode(false);
-  // In the folder history every row is taken by its Path text.
-  w.EnterListMode(kFolderHistoryList);
-  rows.AddTextRow("whatever.txt", "C:\\a");
-  rows.AddTextRow("Data", "D:\\Data");
+  // A folder row is its path, whatever its name text shows.
+  w.EnterListMode(ListKind::FolderHistory);
+  rows.AddPickRow(Found("whatever.txt", "C:\\a", true));
+  rows.AddPickRow(Found("Data", "D:\\Data", true));
   list.SetRowCount(rows.size());
   list.Select({0, 1});
   EXPECT_EQ(w.SelectedPaths(), "C:\\a|D:\\Data|");
@@ -70,10 +76,10 @@ TEST_F(SelectionTest, PathsOfPickListRows) {
 
 TEST_F(SelectionTest, PruneVanishedRowsKeepsTheRestInOrder) {
   FilerController& w = Make();
-  w.EnterListMode(kFindResultList);
+  w.EnterListMode(ListKind::FindResults);
   RowStore& rows = window->rows();
   for (const char* name : {"one.txt", "two.txt", "three.txt", "four.txt"}) {
-    rows.AddTextRow(name, "D:\\Data");
+    rows.AddPickRow(Found(name, "D:\\Data"));
     AddFile("D:\\Data", name);
   }
   list.SetRowCount(rows.size());

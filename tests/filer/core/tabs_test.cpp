@@ -28,7 +28,8 @@ class TabsTest : public test::FilerFixture {
     return w;
   }
   Strings Paths(FilerController& w) const {
-    return Strings(w.tab_paths().begin(), w.tab_paths().begin() + tabs.TabCount());
+    EXPECT_EQ(w.tab_set().size(), tabs.TabCount());  // a slot for every tab, no more
+    return w.tab_set().Paths();
   }
   std::string CursorName() const { return window->rows().ItemName(list.NextSelected(-1)); }
 };
@@ -109,7 +110,7 @@ TEST_F(TabsTest, SwitchingBackRestoresSelectionAndScroll) {
   for (int r : list.Selected()) selected.push_back(window->rows().ItemName(r));
   EXPECT_EQ(selected, names);
   EXPECT_EQ(list.visible_calls.back(), 27);
-  EXPECT_EQ(w.tab_cursor_rows()[0], 27);
+  EXPECT_EQ(w.tab_set().at(0).cursor_row, 27);
 }
 
 TEST_F(TabsTest, ATabWhoseFolderVanishedShowsAnEmptyList) {
@@ -119,7 +120,7 @@ TEST_F(TabsTest, ATabWhoseFolderVanishedShowsAnEmptyList) {
   EXPECT_EQ(prompts.beeps, 1);
   EXPECT_TRUE(prompts.errors.empty());
   EXPECT_EQ(list.RowCount(), 0);
-  EXPECT_EQ(w.tab_paths()[2], "C:\\R");
+  EXPECT_EQ(w.tab_set().at(2).path, "C:\\R");
 }
 
 TEST_F(TabsTest, TabsBeyondTabMaxAddSlotsAndGiveThemBack) {
@@ -129,19 +130,19 @@ TEST_F(TabsTest, TabsBeyondTabMaxAddSlotsAndGiveThemBack) {
   w.OpenNewTab("C:\\R", true);
   w.OpenNewTab("C:\\S", true);
   EXPECT_EQ(tabs.TabCount(), 4);
-  EXPECT_EQ(w.tab_paths().size(), 4u);
+  EXPECT_EQ(w.tab_set().size(), 4u);
   EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q", "C:\\R", "C:\\S"}));
   w.OnCommand(CmdCloseTab);
   w.OnCommand(CmdCloseTab);
   EXPECT_EQ(tabs.TabCount(), 2);
-  EXPECT_EQ(w.tab_paths().size(), 2u);
+  EXPECT_EQ(w.tab_set().size(), 2u);
   EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q"}));
 }
 
 TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   FilerController& w = ThreeTabs();
   w.OnCommand(CmdTabList);
-  EXPECT_EQ(w.list_kind(), kTabList);
+  EXPECT_EQ(w.list_kind(), ListKind::TabList);
   EXPECT_EQ(Column(0), (Strings{"P", "Q", "R"}));
   EXPECT_EQ(Column(1), (Strings{"C:\\P", "C:\\Q", "C:\\R"}));
   EXPECT_EQ(Column(2), (Strings{"1", "2", "3"}));
@@ -175,7 +176,7 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   w.OnCommand(CmdDeleteToRecycleBin);
   EXPECT_EQ(tabs.texts, (Strings{"P"}));
   EXPECT_EQ(w.current_tab(), 0);
-  EXPECT_EQ(w.list_kind(), kTabList);  // the list is shown again, shorter
+  EXPECT_EQ(w.list_kind(), ListKind::TabList);  // the list is shown again, shorter
   EXPECT_EQ(Column(0), (Strings{"P"}));
   w.Cancel();  // Esc goes to the surviving tab's folder
   EXPECT_EQ(fs.current, "C:\\P");
@@ -226,7 +227,7 @@ TEST_F(TabsTest, HistoryListGoesToTheFolderAndDeletesEntries) {
   list.Select({2});
   w.OnCommand(CmdDeleteToRecycleBin);
   EXPECT_EQ(prompts.questions.back(), "フォルダ履歴から消去します。");
-  EXPECT_EQ(w.list_kind(), kFolderHistoryList);
+  EXPECT_EQ(w.list_kind(), ListKind::FolderHistory);
   EXPECT_EQ(Column(1), (Strings{"C:\\Q", "C:\\R"}));
   list.Select({1});
   w.OnCommand(CmdDelete);  // the plain delete does not ask

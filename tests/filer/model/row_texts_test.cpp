@@ -132,16 +132,20 @@ TEST(RowStore, SortReturnsWhereEveryRowWent) {
   EXPECT_EQ(rows.ItemName(0), "a");
 }
 
-TEST(RowStore, TextRowsOfPickLists) {
+TEST(RowStore, PickRowsKeepTheirMeaningBesideTheirTexts) {
   test::FakeFileSystem fs;
   RowStore rows(fs);
-  rows.Clear(RowStore::Kind::Texts);
-  rows.AddTextRow("/sub", "C:\\data\\sub", "10");
-  rows.AddTextRow("report.txt", "D:\\Data", "9");
+  rows.Clear(RowStore::Kind::Picks);
+  rows.AddPickRow({.name_text = "/sub", .path_text = "C:\\data\\sub", .number_text = "10",
+                   .path = "C:\\data\\sub", .tab = -1, .folder = true});
+  rows.AddPickRow({.name_text = "report.txt", .path_text = "D:\\Data", .number_text = "9",
+                   .path = "D:\\Data", .tab = -1, .folder = false});
   EXPECT_EQ(rows.Text(0, 1), "C:\\data\\sub");
   EXPECT_EQ(rows.NameText(1), "report.txt");
   rows.Sort(2, true);  // the number column sorts numerically
   EXPECT_EQ(rows.Text(0, 2), "9");
+  EXPECT_EQ(rows.Pick(0).path, "D:\\Data");  // the meaning moves with its texts
+  EXPECT_TRUE(rows.Pick(1).folder);
 }
 
 }  // namespace
