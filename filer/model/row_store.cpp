@@ -27,8 +27,9 @@ std::string_view Digits(std::string_view s) {
 // The attribute text "ADHRS" compared as text orders like these bits, read
 // from A down to S ("-" sorts before the letters).
 uint32_t AttributeKey(uint32_t a) {
-  return ((a >> 5) & 1) << 4 | ((a >> 4) & 1) << 3 | ((a >> 1) & 1) << 2 | (a & 1) << 1 |
-         ((a >> 2) & 1);
+  uint32_t key = 0;
+  for (const AttributeLetter& l : kAttributeLetters) key = key << 1 | ((a & l.bit) ? 1u : 0u);
+  return key;
 }
 
 }  // namespace

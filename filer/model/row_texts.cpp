@@ -50,11 +50,9 @@ std::string DateText(uint64_t local_file_time) {
 
 std::string AttributeText(uint32_t a) {
   std::string t = "-----";
-  if (a & 0x20) t[0] = 'A';
-  if (a & 0x10) t[1] = 'D';
-  if (a & 0x02) t[2] = 'H';
-  if (a & 0x01) t[3] = 'R';
-  if (a & 0x04) t[4] = 'S';
+  for (std::size_t i = 0; i < kAttributeLetters.size(); ++i) {
+    if (a & kAttributeLetters[i].bit) t[i] = kAttributeLetters[i].letter;
+  }
   return t;
 }
 

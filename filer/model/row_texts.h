@@ -2,10 +2,13 @@
 // attribute texts.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/file_attributes.h"
 
 namespace qd {
 
@@ -21,6 +24,19 @@ std::size_t ExtensionStart(std::string_view file_name);
 std::string DateText(uint64_t local_file_time);
 // The text shown when a time cannot be converted.
 inline constexpr std::string_view kNoDateText = " ----/--/-- --:--:--";
+
+// The letters of the attribute text, in the order the text shows them.
+struct AttributeLetter {
+  uint32_t bit;
+  char letter;
+};
+inline constexpr std::array<AttributeLetter, 5> kAttributeLetters = {{
+    {kAttrArchive, 'A'},
+    {kAttrDirectory, 'D'},
+    {kAttrHidden, 'H'},
+    {kAttrReadOnly, 'R'},
+    {kAttrSystem, 'S'},
+}};
 
 // Five characters "ADHRS", a dash where the attribute is not set.
 std::string AttributeText(uint32_t attributes);
