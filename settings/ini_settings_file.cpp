@@ -42,7 +42,7 @@ std::vector<std::string> LoadLines(const std::string& path) {
   return lines;
 }
 
-void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
+bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string out;
   for (const std::string& line : lines) {
     out += line;
@@ -53,16 +53,20 @@ void SaveLines(const std::string& path, const std::vector<std::string>& lines) {
   const std::string temp = path + ".tmp";
   {
     std::ofstream f(temp, std::ios::binary | std::ios::trunc);
-    if (!f) return;
+    if (!f) return false;
     f.write(out.data(), static_cast<std::streamsize>(out.size()));
     f.flush();
     if (!f) {
       f.close();
       std::remove(temp.c_str());
-      return;
+      return false;
     }
   }
-  if (std::rename(temp.c_str(), path.c_str()) != 0) std::remove(temp.c_str());
+  if (std::rename(temp.c_str(), path.c_str()) != 0) {
+    std::remove(temp.c_str());
+    return false;
+  }
+  return true;
 }
 
 // A section header is "[" name "]" (text after the first "]" is ignored); a
@@ -77,7 +81,7 @@ std::optional<std::string_view> HeaderName(std::string_view line) {
 
 struct Entry {
   std::string_view name;
-  std::string_view value;
+  std::string_view value;  // as written, quotes included
 };
 
 // An entry is name "=" value, both trimmed; a line without "=" is none.
@@ -133,19 +137,55 @@ std::string IniSettingsFile::ReadString(std::string_view section, std::string_vi
   auto value = Lookup(path_, section, key);
   if (!value) return std::string(def);
   // The profile API drops one pair of matching quotes around a value.
-  std::string& v = *value;
-  if (v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
-    return v.substr(1, v.size() - 2);
+  return ParseEntryLine("=" + *value)->value;
+}
+
+SettingsSection IniSettingsFile::ReadSection(std::string_view section) {
+  SettingsSection entries;
+  const std::vector<std::string> lines = LoadLines(path_);
+  const std::size_t header = FindSection(lines, section);
+  if (header == lines.size()) return entries;
+  const std::size_t end = SectionEnd(lines, header);
+  for (std::size_t i = header + 1; i < end; ++i) {
+    if (auto entry = ParseEntryLine(Trim(lines[i]))) entries.push_back(std::move(*entry));
   }
-  return v;
+  return entries;
 }
 
-void IniSettingsFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
-  WriteString(section, key, std::to_string(value));
+bool IniSettingsFile::WriteInt(std::string_view section, std::string_view key, int32_t value) {
+  return WriteString(section, key, std::to_string(value));
 }
 
-void IniSettingsFile::WriteString(std::string_view section, std::string_view key,
+bool IniSettingsFile::WriteSection(std::string_view section, const SettingsSection& entries) {
+  if (!StorableText(section)) return false;
+  for (const SettingsEntry& e : entries) {
+    if (!StorableText(e.key) || !StorableText(e.value)) return false;
+  }
+  std::vector<std::string> lines = LoadLines(path_);
+  std::vector<std::string> body;
+  for (const SettingsEntry& e : entries) body.push_back(e.key + "=" + e.value);
+  std::size_t header = FindSection(lines, section);
+  if (header == lines.size()) {
+    if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
+    lines.push_back("[" + std::string(section) + "]");
+    lines.insert(lines.end(), body.begin(), body.end());
+    return SaveLines(path_, lines);
+  }
+  const std::size_t end = SectionEnd(lines, header);
+  // Blank lines that separate the section from the next one stay.
+  std::size_t last_content = header;
+  for (std::size_t i = header + 1; i < end; ++i) {
+    if (!Trim(lines[i]).empty()) last_content = i;
+  }
+  lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(header + 1),
+              lines.begin() + static_cast<std::ptrdiff_t>(last_content + 1));
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header + 1), body.begin(), body.end());
+  return SaveLines(path_, lines);
+}
+
+bool IniSettingsFile::WriteString(std::string_view section, std::string_view key,
                                   std::string_view value) {
+  if (!StorableText(section) || !StorableText(key) || !StorableText(value)) return false;
   std::vector<std::string> lines = LoadLines(path_);
   const std::string line = std::string(key) + "=" + std::string(value);
   const std::size_t header = FindSection(lines, section);
@@ -153,8 +193,7 @@ void IniSettingsFile::WriteString(std::string_view section, std::string_view key
     if (!lines.empty() && !Trim(lines.back()).empty()) lines.emplace_back();
     lines.push_back("[" + std::string(section) + "]");
     lines.push_back(line);
-    SaveLines(path_, lines);
-    return;
+    return SaveLines(path_, lines);
   }
   const std::size_t end = SectionEnd(lines, header);
   std::size_t last_content = header;
@@ -162,13 +201,12 @@ void IniSettingsFile::WriteString(std::string_view section, std::string_view key
     auto entry = EntryOf(lines[i]);
     if (entry && SameName(entry->name, key)) {
       lines[i] = line;
-      SaveLines(path_, lines);
-      return;
+      return SaveLines(path_, lines);
     }
     if (!Trim(lines[i]).empty()) last_content = i;
   }
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(last_content + 1), line);
-  SaveLines(path_, lines);
+  return SaveLines(path_, lines);
 }
 
 void IniSettingsFile::DeleteSection(std::string_view section) {

@@ -26,6 +26,44 @@ int32_t ParseSettingsInt(std::string_view text, int32_t def) {
   return static_cast<int32_t>(static_cast<uint32_t>(value));
 }
 
+bool StorableText(std::string_view text) {
+  return text.find_first_of("\r\n") == std::string_view::npos;
+}
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::optional<SettingsEntry> ParseEntryLine(std::string_view line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  const std::string_view key = TrimBlanks(line.substr(0, eq));
+  std::string_view value = TrimBlanks(line.substr(eq + 1));
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    value = value.substr(1, value.size() - 2);
+  }
+  return SettingsEntry{std::string(key), std::string(value)};
+}
+
+std::string SectionValue(const SettingsSection& section, std::string_view key,
+                         std::string_view def) {
+  for (const SettingsEntry& e : section) {
+    if (cp932::EqualNoCase(e.key, key)) return e.value;
+  }
+  return std::string(def);
+}
+
+int32_t SectionInt(const SettingsSection& section, std::string_view key, int32_t def) {
+  return ParseSettingsInt(SectionValue(section, key, ""), def);
+}
+
 std::string SettingsPathFromModulePath(std::string_view module_path) {
   const std::size_t slash = cp932::FindLastChar(module_path, '\\');
   const std::string_view folder =

@@ -1,4 +1,7 @@
 // The state kept between runs, and opening a path handed to the filer.
+#include <cstdint>
+#include <unordered_map>
+
 #include "common/cp932.h"
 #include "common/path.h"
 #include "filer/core/filer_controller.h"
@@ -11,20 +14,32 @@ constexpr std::string_view kWindowRect = "WindowRect";
 constexpr std::string_view kColumnWidth = "ColumnWidth";
 constexpr const char* kColumnKeys[] = {"Name", "Ext", "Size", "Date", "Attr"};
 
-std::string Numbered(const char* prefix, int i) { return prefix + std::to_string(i); }
+std::string Numbered(const char* prefix, std::size_t i) { return prefix + std::to_string(i); }
 
-// Writes the numbered entries, then removes those an earlier run left beyond
-// them. The section is never empty in between, so a write that fails (a
-// read-only file, a full disk, a crash) leaves the earlier state readable.
-void WriteNumbered(SettingsFile& s, std::string_view section, const char* prefix,
-                   const std::vector<std::string>& values) {
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    s.WriteString(section, Numbered(prefix, static_cast<int>(i)), values[i]);
+// The values of "<prefix>0", "<prefix>1", ... in a section read whole, up to
+// the first missing or empty one or `limit` values. Names match without
+// regard to case, and the first of two equal names counts, as for a read of
+// one key.
+std::vector<std::string> NumberedValues(const SettingsSection& section, const char* prefix,
+                                        uint64_t limit) {
+  std::unordered_map<std::string, const std::string*> by_name;
+  for (const SettingsEntry& e : section) by_name.emplace(cp932::ToLower(e.key), &e.value);
+  std::vector<std::string> values;
+  for (std::size_t i = 0; i < limit; ++i) {
+    auto it = by_name.find(cp932::ToLower(Numbered(prefix, i)));
+    if (it == by_name.end() || it->second->empty()) break;
+    values.push_back(*it->second);
   }
-  for (int i = static_cast<int>(values.size());; ++i) {
-    const std::string key = Numbered(prefix, i);
-    if (s.ReadString(section, key, "").empty()) break;
-    s.DeleteKey(section, key);
+  return values;
+}
+
+// Numbered entries for a section that is written whole; empty values are
+// left out, since an empty value would end the list when it is read back.
+void AppendNumbered(SettingsSection& section, const char* prefix,
+                    const std::vector<std::string>& values) {
+  std::size_t n = 0;
+  for (const std::string& v : values) {
+    if (!v.empty()) section.push_back({Numbered(prefix, n++), v});
   }
 }
 
@@ -100,19 +115,18 @@ void FilerController::RestoreState() {
   mask_ = settings_.ReadString("FileMask", "No0", "*.*");
   no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;
 
-  // A gap in the numbers ends the tabs.
-  for (int i = 0;; ++i) {
-    const std::string path = settings_.ReadString("Tab", Numbered("DIR", i), "");
-    if (path.empty()) break;
-    InsertTab(i, path);
+  // Each state section is read in one go. A gap in the numbers ends the
+  // tabs and the history.
+  const SettingsSection tab_section = settings_.ReadSection("Tab");
+  for (const std::string& path : NumberedValues(tab_section, "DIR", UINT64_MAX)) {
+    InsertTab(TabCount(), path);
   }
   if (TabCount() == 0) InsertTab(0, fs_.CurrentDirectory());
-  for (int i = 0; i < static_cast<int>(prefs_.history); ++i) {
-    const std::string path = settings_.ReadString("History", Numbered("path", i), "");
-    if (path.empty()) break;
+  for (const std::string& path :
+       NumberedValues(settings_.ReadSection("History"), "path", prefs_.history)) {
     history_.Append(path);
   }
-  int current = settings_.ReadInt("Tab", "CurSel", 0);
+  int current = SectionInt(tab_section, "CurSel", 0);
   if (current < 0 || current >= TabCount()) current = 0;
   tab_set_.set_current(current);
   tabs_.SelectTab(current);
@@ -134,9 +148,14 @@ void FilerController::SaveState() {
   }
   settings_.WriteInt(kWindowRect, "Menu", menu_shown_ ? 1 : 0);
 
-  settings_.WriteInt("Tab", "CurSel", tabs_.SelectedTab());
-  WriteNumbered(settings_, "Tab", "DIR", tab_set_.Paths());
-  WriteNumbered(settings_, "History", "path", history_.EntriesToSave());
+  // Each state section is written whole in one go: a failure leaves the
+  // old section or the new one, and no key of an earlier run survives.
+  SettingsSection tab_section = {{"CurSel", std::to_string(tabs_.SelectedTab())}};
+  AppendNumbered(tab_section, "DIR", tab_set_.Paths());
+  settings_.WriteSection("Tab", tab_section);
+  SettingsSection history_section;
+  AppendNumbered(history_section, "path", history_.EntriesToSave());
+  settings_.WriteSection("History", history_section);
 }
 
 }  // namespace qd

@@ -14,8 +14,10 @@ class ProfileSettingsFile : public SettingsFile {
   int32_t ReadInt(std::string_view section, std::string_view key, int32_t def) override;
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view def) override;
-  void WriteInt(std::string_view section, std::string_view key, int32_t value) override;
-  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+  SettingsSection ReadSection(std::string_view section) override;
+  bool WriteInt(std::string_view section, std::string_view key, int32_t value) override;
+  bool WriteString(std::string_view section, std::string_view key, std::string_view value) override;
+  bool WriteSection(std::string_view section, const SettingsSection& entries) override;
   void DeleteSection(std::string_view section) override;
   void DeleteKey(std::string_view section, std::string_view key) override;
 

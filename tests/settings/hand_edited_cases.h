@@ -52,6 +52,10 @@ inline void ExpectHandEditedFilesRead(SettingsFile& store,
     write(c.content);
     EXPECT_EQ(store.ReadInt("S", c.key, 7), c.int_value) << c.what;
     EXPECT_EQ(store.ReadString("S", c.key, "def"), c.str_value) << c.what;
+    // A whole-section read gives what the key reads give.
+    const SettingsSection section = store.ReadSection("S");
+    EXPECT_EQ(SectionInt(section, c.key, 7), c.int_value) << c.what;
+    EXPECT_EQ(SectionValue(section, c.key, "def"), c.str_value) << c.what;
   }
   std::string big = "[Conf-Main]\r\nTabMax=33\r\n[Junk]\r\n";
   while (big.size() < (1u << 20)) big += "k" + std::to_string(big.size()) + "=some value\r\n";
@@ -62,6 +66,35 @@ inline void ExpectHandEditedFilesRead(SettingsFile& store,
   store.WriteInt("Last", "K", 2);
   EXPECT_EQ(store.ReadInt("Last", "K", 0), 2);
   EXPECT_EQ(store.ReadInt("Conf-Main", "TabMax", 20), 33);
+}
+
+// Sections written whole, and texts that would break the file's lines,
+// through one store; `write` and `read` replace and return the file's bytes.
+inline void ExpectSectionsWrittenWhole(SettingsFile& store,
+                                       const std::function<void(const std::string&)>& write,
+                                       const std::function<std::string()>& read) {
+  // A gap in the numbering left DIR3 behind: a whole write takes it away.
+  write("[Tab]\r\nCurSel=1\r\nDIR0=C:\\a\r\nDIR1=C:\\b\r\nDIR3=C:\\c\r\n[Other]\r\nK=1\r\n");
+  const SettingsSection tabs = {{"CurSel", "0"}, {"DIR0", "C:\\表示"}};
+  EXPECT_TRUE(store.WriteSection("Tab", tabs));
+  EXPECT_EQ(store.ReadSection("Tab"), tabs);
+  EXPECT_EQ(store.ReadString("Tab", "DIR3", "none"), "none");
+  EXPECT_EQ(store.ReadString("Tab", "DIR0", ""), "C:\\表示");
+  EXPECT_EQ(store.ReadInt("Other", "K", 0), 1);
+  EXPECT_TRUE(store.WriteSection("New", {{"path0", "C:\\x"}}));
+  EXPECT_EQ(store.ReadString("New", "path0", ""), "C:\\x");
+
+  // A CR or an LF in a name or a value would write lines of its own, a new
+  // [Key] section among them: the write is refused and the file unchanged.
+  const std::string before = read();
+  const std::string injected = "C:\\a\r\n[Key]\r\n2067=32774";
+  EXPECT_FALSE(store.WriteString("Etc", "CmdLine", injected));
+  EXPECT_FALSE(store.WriteString("Etc", "Cmd\nLine", "x"));
+  EXPECT_FALSE(store.WriteString("Etc\r", "CmdLine", "x"));
+  EXPECT_FALSE(store.WriteSection("Tab", {{"DIR0", "C:\\a\n[Key]"}}));
+  EXPECT_EQ(read(), before);
+  EXPECT_TRUE(store.ReadSection("Key").empty());
+  EXPECT_EQ(store.ReadSection("Tab"), tabs);
 }
 
 }  // namespace qd::test

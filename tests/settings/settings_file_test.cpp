@@ -121,6 +121,12 @@ TEST_F(IniFileTest, HandEditedFilesReadAsDefiniteValues) {
                                   [&](const std::string& bytes) { TempDir::Write(path, bytes); });
 }
 
+TEST_F(IniFileTest, SectionsAreWrittenWholeAndLineBreaksRefused) {
+  test::ExpectSectionsWrittenWhole(
+      ini, [&](const std::string& bytes) { TempDir::Write(path, bytes); },
+      [&] { return TempDir::Read(path); });
+}
+
 TEST_F(IniFileTest, WriteIntoHandEditedFileKeepsItsOtherLines) {
   TempDir::Write(path, "; my notes\n[S]\nJ=1\n\n[T]\nX=1\n");
   ini.WriteInt("S", "K", 2);

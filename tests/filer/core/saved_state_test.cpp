@@ -80,15 +80,19 @@ TEST_F(SavedStateTest, AGapInTheTabNumbersEndsTheTabs) {
   settings.WriteString("Tab", "DIR1", "C:\\Q");
   settings.WriteString("Tab", "DIR3", "C:\\R");
   settings.WriteInt("Tab", "CurSel", 7);  // names no tab: tab 0
+  settings.WriteString("History", "path0", "C:\\Q");
+  settings.WriteString("History", "path2", "C:\\stale");
   FilerController& w = Make();
   EXPECT_EQ(tabs.texts, (Strings{"P", "Q"}));
   EXPECT_EQ(w.current_tab(), 0);
   EXPECT_EQ(fs.current, "C:\\P");
   Exit();
-  // Saving leaves no stale entry behind the tabs it wrote.
-  EXPECT_EQ(Tab(0), "C:\\P");
-  EXPECT_EQ(Tab(1), "C:\\Q");
-  EXPECT_EQ(Tab(2), "");
+  // After a save the sections hold exactly the current entries: the keys
+  // beyond the gap are gone too.
+  EXPECT_EQ(settings.ReadSection("Tab"),
+            (SettingsSection{{"CurSel", "0"}, {"DIR0", "C:\\P"}, {"DIR1", "C:\\Q"}}));
+  EXPECT_EQ(settings.ReadSection("History"),
+            (SettingsSection{{"path0", "C:\\P"}, {"path1", "C:\\Q"}}));
 }
 
 TEST_F(SavedStateTest, FewerTabsThanBeforeRemoveTheKeysBeyond) {
@@ -138,11 +142,15 @@ class FailingSettings : public SettingsFile {
   std::string ReadString(std::string_view s, std::string_view k, std::string_view d) override {
     return inner_.ReadString(s, k, d);
   }
-  void WriteInt(std::string_view s, std::string_view k, int32_t v) override {
-    if (left_-- > 0) inner_.WriteInt(s, k, v);
+  SettingsSection ReadSection(std::string_view s) override { return inner_.ReadSection(s); }
+  bool WriteInt(std::string_view s, std::string_view k, int32_t v) override {
+    return left_-- > 0 && inner_.WriteInt(s, k, v);
   }
-  void WriteString(std::string_view s, std::string_view k, std::string_view v) override {
-    if (left_-- > 0) inner_.WriteString(s, k, v);
+  bool WriteString(std::string_view s, std::string_view k, std::string_view v) override {
+    return left_-- > 0 && inner_.WriteString(s, k, v);
+  }
+  bool WriteSection(std::string_view s, const SettingsSection& entries) override {
+    return left_-- > 0 && inner_.WriteSection(s, entries);
   }
   void DeleteSection(std::string_view s) override {
     if (left_-- > 0) inner_.DeleteSection(s);
@@ -171,8 +179,12 @@ TEST_F(SavedStateTest, AnExitThatFailsHalfwayLeavesTheEarlierTabsReadable) {
     w.OnCommand(CmdCloseTab);  // two tabs are saved instead of three
     failing.FailAfter(writes);
     w.SaveState();
-    // Wherever the writes stopped, the tabs and the history can be read.
-    for (int i = 0; i < 2; ++i) EXPECT_FALSE(Tab(i).empty()) << writes << " " << i;
+    // Wherever the writes stopped, each section is the old one or the new
+    // one whole.
+    const std::vector<std::string> saved = {Tab(0), Tab(1), Tab(2)};
+    EXPECT_TRUE(saved == (std::vector<std::string>{"C:\\P", "C:\\Q", "C:\\R"}) ||
+                saved == (std::vector<std::string>{"C:\\Q", "C:\\R", ""}))
+        << writes << ": " << saved[0] << " " << saved[1] << " " << saved[2];
     EXPECT_FALSE(settings.ReadString("History", "path0", "").empty()) << writes;
   }
 }

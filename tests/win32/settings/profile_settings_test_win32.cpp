@@ -74,5 +74,11 @@ TEST_F(ProfileTest, HandEditedFilesReadAsDefiniteValues) {
       profile, [&](const std::string& bytes) { test::WriteFileBytes(path, bytes); });
 }
 
+TEST_F(ProfileTest, SectionsAreWrittenWholeAndLineBreaksRefused) {
+  test::ExpectSectionsWrittenWhole(
+      profile, [&](const std::string& bytes) { test::WriteFileBytes(path, bytes); },
+      [&] { return test::ReadFileBytes(path); });
+}
+
 }  // namespace
 }  // namespace qd
