@@ -71,12 +71,12 @@ void FilerController::CreatePaneColumns(const ColumnWidths& w) {
 
   PanePort& msg = message_area_;
   while (msg.ColumnCount() > 0) msg.DeleteColumn(0);
-  msg.InsertColumn(0, "メッセージ", Align::Left, w.name + w.ext + w.size);
-  msg.InsertColumn(1, "セレクト", Align::Right, w.date + w.attr);
+  msg.InsertColumn(0, "メッセージ", Align::Left, SumOfWidths({w.name, w.ext, w.size}));
+  msg.InsertColumn(1, "セレクト", Align::Right, SumOfWidths({w.date, w.attr}));
 
   PanePort& search = search_line_;
   while (search.ColumnCount() > 0) search.DeleteColumn(0);
-  search.InsertColumn(0, "Search", Align::Left, w.name + w.ext);
+  search.InsertColumn(0, "Search", Align::Left, SumOfWidths({w.name, w.ext}));
   search.InsertColumn(1, "FileMessege", Align::Centre, w.size);
   search.InsertColumn(2, "Mode", Align::Centre, w.date);
   search.InsertColumn(3, "FileInf", Align::Right, w.attr);

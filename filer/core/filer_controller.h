@@ -45,9 +45,7 @@ struct ColumnWidths {
 };
 
 // The window rectangle used when none was saved.
-struct WindowRect {
-  int left = 268, top = 50, right = 727, bottom = 650;
-};
+inline constexpr ScreenRect kDefaultWindowRect{268, 50, 727, 650};
 
 inline constexpr std::string_view kVersionText = "Quenda v0.53";
 inline constexpr std::string_view kExitQuestion = "Qd を終了します。";

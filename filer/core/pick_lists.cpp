@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "common/path.h"
 #include "filer/core/filer_controller.h"
+#include "filer/model/layout.h"
 
 namespace qd {
 
@@ -37,8 +38,8 @@ bool FilerController::EnterListMode(ListKind kind) {
   for (int i = 4; i >= 1; --i) file_list_.DeleteColumn(i);
 
   const int* w = list_save_.widths;  // eXt, Size, Date, Attr
-  const int all = w[0] + w[1] + w[2] + w[3];
-  const int half = w[0] + w[1] + w[2] + w[3] / 2;
+  const int all = SumOfWidths({w[0], w[1], w[2], w[3]});
+  const int half = SumOfWidths({w[0], w[1], w[2], w[3] / 2});
   const char* mode_text = "";
   switch (kind) {
     case ListKind::FolderHistory:

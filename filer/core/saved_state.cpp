@@ -5,6 +5,7 @@
 #include "common/cp932.h"
 #include "common/path.h"
 #include "filer/core/filer_controller.h"
+#include "filer/model/layout.h"
 
 namespace qd {
 
@@ -97,20 +98,27 @@ bool FilerController::OpenPendingPath() {
 }
 
 void FilerController::RestoreState() {
-  const WindowRect d;
-  const int left = settings_.ReadInt(kWindowRect, "left", d.left);
-  const int top = settings_.ReadInt(kWindowRect, "top", d.top);
-  const int right = settings_.ReadInt(kWindowRect, "right", d.right);
-  const int bottom = settings_.ReadInt(kWindowRect, "bottom", d.bottom);
+  const ScreenRect& d = kDefaultWindowRect;
+  const ScreenRect saved{settings_.ReadInt(kWindowRect, "left", d.left),
+                         settings_.ReadInt(kWindowRect, "top", d.top),
+                         settings_.ReadInt(kWindowRect, "right", d.right),
+                         settings_.ReadInt(kWindowRect, "bottom", d.bottom)};
+  // A hand-edited width below zero is no width: the default is used.
+  auto width = [&](const char* key, int def) {
+    const int w = settings_.ReadInt(kColumnWidth, key, def);
+    return w < 0 ? def : w;
+  };
   const ColumnWidths dw;
   ColumnWidths w;
-  w.name = settings_.ReadInt(kColumnWidth, "Name", dw.name);
-  w.ext = settings_.ReadInt(kColumnWidth, "Ext", dw.ext);
-  w.size = settings_.ReadInt(kColumnWidth, "Size", dw.size);
-  w.date = settings_.ReadInt(kColumnWidth, "Date", dw.date);
-  w.attr = settings_.ReadInt(kColumnWidth, "Attr", dw.attr);
+  w.name = width("Name", dw.name);
+  w.ext = width("Ext", dw.ext);
+  w.size = width("Size", dw.size);
+  w.date = width("Date", dw.date);
+  w.attr = width("Attr", dw.attr);
   CreatePaneColumns(w);
-  frame_.SetWindowRect(left, top, right, bottom);
+  // A rectangle saved off every screen (another monitor, a hand edit) is
+  // brought onto the nearest one.
+  frame_.SetWindowRect(PlaceWindow(saved, frame_.WorkAreasFor(saved), d));
 
   mask_ = settings_.ReadString("FileMask", "No0", "*.*");
   no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;

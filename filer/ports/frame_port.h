@@ -12,6 +12,18 @@ struct PaneRect {
 
 enum class Pane { TabStrip, FileList, SearchLine, MessageArea };
 
+// A rectangle in screen coordinates.
+struct ScreenRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool operator==(const ScreenRect&) const = default;
+};
+
+// Where a window rectangle would lie among the monitors.
+struct WorkAreas {
+  bool meets_any = true;  // it overlaps the work area of some monitor
+  ScreenRect nearest;     // the work area of the monitor nearest to it
+};
+
 struct WindowState {
   int left = 0, top = 0, right = 0, bottom = 0;  // screen coordinates
   bool minimised = false, maximised = false;
@@ -24,7 +36,8 @@ class FramePort {
   virtual void SetTitle(std::string_view title) = 0;
   virtual WindowState GetWindowState() = 0;
   // Moves the window (screen coordinates) and repaints it.
-  virtual void SetWindowRect(int left, int top, int right, int bottom) = 0;
+  virtual void SetWindowRect(const ScreenRect& rect) = 0;
+  virtual WorkAreas WorkAreasFor(const ScreenRect& rect) = 0;
   // One point font for the four panes, `tenths` of a point high.
   virtual void SetPaneFont(std::string_view face, int tenths) = 0;
   // Loads the menu bar afresh and attaches it, or detaches it.

@@ -268,8 +268,41 @@ WindowState FilerDialog::GetWindowState() {
   return state;
 }
 
-void FilerDialog::SetWindowRect(int left, int top, int right, int bottom) {
-  MoveWindow(hwnd(), left, top, right - left, bottom - top, TRUE);
+void FilerDialog::SetWindowRect(const ScreenRect& r) {
+  MoveWindow(hwnd(), r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+namespace {
+
+struct WorkAreaSearch {
+  RECT rect;
+  bool meets;
+};
+
+// The work area, not the whole monitor: a window under the task bar alone
+// cannot be reached.
+BOOL CALLBACK MeetsWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  auto* s = reinterpret_cast<WorkAreaSearch*>(data);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  RECT overlap;
+  if (GetMonitorInfoA(monitor, &info) && IntersectRect(&overlap, &info.rcWork, &s->rect)) {
+    s->meets = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+WorkAreas FilerDialog::WorkAreasFor(const ScreenRect& r) {
+  WorkAreaSearch search{{r.left, r.top, r.right, r.bottom}, false};
+  EnumDisplayMonitors(nullptr, nullptr, MeetsWorkArea, reinterpret_cast<LPARAM>(&search));
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoA(MonitorFromRect(&search.rect, MONITOR_DEFAULTTONEAREST), &info);
+  const RECT& w = info.rcWork;
+  return {search.meets, {w.left, w.top, w.right, w.bottom}};
 }
 
 void FilerDialog::SetPaneFont(std::string_view face, int tenths) {

@@ -42,7 +42,8 @@ class FilerDialog : public FramePort {
   void MovePane(Pane pane, const PaneRect& rect) override;
   void SetTitle(std::string_view title) override;
   WindowState GetWindowState() override;
-  void SetWindowRect(int left, int top, int right, int bottom) override;
+  void SetWindowRect(const ScreenRect& rect) override;
+  WorkAreas WorkAreasFor(const ScreenRect& rect) override;
   void SetPaneFont(std::string_view face, int tenths) override;
   void ShowMenuBar(bool shown) override;
   void Close() override;

@@ -13,7 +13,17 @@ class FakeFrame : public FramePort {
  public:
   void MovePane(Pane pane, const PaneRect& rect) override { panes[pane] = rect; }
   void SetTitle(std::string_view t) override { title = std::string(t); }
-  void SetWindowRect(int l, int t, int r, int b) override { window = {l, t, r - l, b - t}; }
+  void SetWindowRect(const ScreenRect& r) override {
+    window = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  }
+  // One monitor of 1280 x 800 whose work area stops above a 40-pixel task
+  // bar; a rectangle meets it when the two overlap.
+  WorkAreas WorkAreasFor(const ScreenRect& r) override {
+    asked.push_back(r);
+    const ScreenRect& w = work_area;
+    const bool meets = r.left < w.right && w.left < r.right && r.top < w.bottom && w.top < r.bottom;
+    return {meets, w};
+  }
   WindowState GetWindowState() override {
     WindowState s;
     s.left = window.x;
@@ -33,6 +43,8 @@ class FakeFrame : public FramePort {
 
   std::map<Pane, PaneRect> panes;
   PaneRect window{0, 0, 0, 0};
+  ScreenRect work_area{0, 0, 1280, 760};
+  std::vector<ScreenRect> asked;
   bool minimised = false, maximised = false;
   std::string title;
   std::string face;
