@@ -1,4 +1,4 @@
-# Win32 build: Qd.exe into dist/, and the suites that run under Wine.
+# Win32 build (i686, or x86_64 where 32-bit Wine cannot run): Qd.exe into dist/, and the suites that run under Wine.
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 
@@ -24,7 +24,10 @@ set_source_files_properties(${QD_RESOURCES} PROPERTIES
 add_executable(Qd WIN32 filer/core/main_win32.cpp ${QD_RESOURCES})
 target_link_libraries(Qd PRIVATE qd_win32)
 target_link_options(Qd PRIVATE ${QD_STATIC_LINK})
-set_target_properties(Qd PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_SOURCE_DIR}/dist)
+# The win64 preset points this into its build folder: dist/ holds only the
+# 32-bit deliverable.
+set(QD_DIST_DIR ${CMAKE_SOURCE_DIR}/dist CACHE PATH "Where Qd.exe goes")
+set_target_properties(Qd PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${QD_DIST_DIR})
 
 # GoogleTest built with the cross compiler.
 set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
