@@ -19,7 +19,7 @@ cmake --build --preset win32
 . scripts/wine-env.sh
 qd_wine_vars
 if [ "$QD_PRESET" != win32 ]; then
-  echo "wine: this machine cannot run 32-bit programs; the Wine suites run on the $QD_PRESET build under wine64"
+  echo "wine: $QD_WINE_WHY: the Wine suites run on the $QD_PRESET build under wine64"
   cmake --preset "$QD_PRESET" >/dev/null
   cmake --build --preset "$QD_PRESET"
 fi

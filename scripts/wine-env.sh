@@ -47,7 +47,11 @@ qd_runs_32bit() {
 qd_wine_arch() {
   if [ -z "${QD_WINE_ARCH:-}" ]; then
     if qd_runs_32bit; then QD_WINE_ARCH=win32; else QD_WINE_ARCH=win64; fi
+    QD_WINE_WHY="this machine cannot run 32-bit programs"
   fi
+  # A few words for the scripts to say why it is the 64-bit build.
+  : "${QD_WINE_WHY:=QD_WINE_ARCH=$QD_WINE_ARCH is set}"
+  export QD_WINE_WHY
   case "$QD_WINE_ARCH" in
     win32 | win64) ;;
     *) echo "wine: QD_WINE_ARCH must be win32 or win64, not $QD_WINE_ARCH" >&2; return 1 ;;
