@@ -22,7 +22,10 @@ if [ "$QD_WINE_ARCH" = win32 ]; then
   arch_pkgs=(wine32:i386 libxrender1:i386 libxrandr2:i386 libxi6:i386
     libxcursor1:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386)
 else
-  arch_pkgs=(g++-mingw-w64-x86-64-posix)
+  # The X libraries are only Recommends of libwine: without them no
+  # anti-aliased text.
+  arch_pkgs=(g++-mingw-w64-x86-64-posix libxrender1 libxrandr2 libxi6
+    libxcursor1 libxinerama1 libxcomposite1 libxfixes3)
 fi
 
 missing=()
