@@ -1,4 +1,5 @@
-# Win32 build (i686, or x86_64 where 32-bit Wine cannot run): Qd.exe into dist/, and the suites that run under Wine.
+# Win32 build (i686; x86_64 for machines where 32-bit Wine cannot run):
+# Qd.exe into dist/, and the suites that run under Wine.
 enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 

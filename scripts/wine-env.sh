@@ -46,8 +46,11 @@ qd_runs_32bit() {
 
 qd_wine_arch() {
   if [ -z "${QD_WINE_ARCH:-}" ]; then
-    if qd_runs_32bit; then QD_WINE_ARCH=win32; else QD_WINE_ARCH=win64; fi
-    QD_WINE_WHY="this machine cannot run 32-bit programs"
+    QD_WINE_ARCH=win32
+    if ! qd_runs_32bit; then
+      QD_WINE_ARCH=win64
+      QD_WINE_WHY="this machine cannot run 32-bit programs"
+    fi
   fi
   # A few words for the scripts to say why it is the 64-bit build.
   : "${QD_WINE_WHY:=QD_WINE_ARCH=$QD_WINE_ARCH is set}"
@@ -65,6 +68,7 @@ qd_wine_vars() {
   if [ "$QD_WINE_ARCH" = win32 ]; then
     export WINEPREFIX="$QD_WINE_DIR/prefix"
     QD_WINE=wine
+    unset WINELOADER  # one left by a 64-bit caller would start the wrong loader
     QD_PRESET=win32
     QD_EXE="$QD_ROOT/dist/Qd.exe"
   else
