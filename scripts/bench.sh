@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds and runs the benchmarks under Wine; prints the table.
+# Builds and runs the benchmarks under Wine; prints the table. Where the
+# machine cannot run 32-bit programs they run on the x86_64 build (win64).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target qd_bench
 . scripts/wine-env.sh
+qd_wine_vars
+cmake --preset "$QD_PRESET" >/dev/null
+cmake --build --preset "$QD_PRESET" --target qd_bench
 qd_session_start
 trap qd_session_stop EXIT
 data="$QD_WINE_DIR/bench-data"
@@ -31,6 +33,6 @@ make_folder() {
 }
 make_folder 10000
 make_folder 100000
-echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(wine --version)"
-wine "$PWD/build/win32/qd_bench.exe" "$(winepath -w "$data")" </dev/null 2>"$QD_WINE_DIR/bench.log" |
+echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(qd_wine --version), $QD_PRESET build"
+qd_wine "$PWD/build/$QD_PRESET/qd_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null 2>"$QD_WINE_DIR/bench.log" |
   iconv -f CP932 -t UTF-8

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and starts the filer, dist/Qd.exe, under Wine: on your
-# display when DISPLAY is set, otherwise on a private Xvfb, where it saves a
-# screenshot of the window.
+# Builds everything and starts the filer under Wine: dist/Qd.exe, or where
+# the machine cannot run 32-bit programs the x86_64 build of the same sources
+# (build/win64/dist/Qd.exe). On your display when DISPLAY is set, otherwise
+# on a private Xvfb, where it saves a screenshot of the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,10 +11,16 @@ cmake --preset native >/dev/null && cmake --build --preset native
 cmake --preset win32 >/dev/null && cmake --build --preset win32
 
 . scripts/wine-env.sh
+qd_wine_vars
+if [ "$QD_PRESET" != win32 ]; then
+  echo "$QD_WINE_WHY: running the $QD_PRESET build under wine64"
+  cmake --preset "$QD_PRESET" >/dev/null && cmake --build --preset "$QD_PRESET"
+fi
+exe_name=${QD_EXE#"$PWD/"}
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   qd_session_start
-  echo "starting dist/Qd.exe on $DISPLAY"
-  wine "$PWD/dist/Qd.exe" "$@"
+  echo "starting $exe_name on $DISPLAY"
+  qd_wine "$QD_EXE" "$@"
   exit 0
 fi
 
@@ -23,7 +30,8 @@ qd_session_stop
 unset DISPLAY
 qd_session_start
 trap qd_session_stop EXIT
-wine "$PWD/dist/Qd.exe" "$@" </dev/null >"$QD_WINE_DIR/run.log" 2>&1 &
+echo "starting $exe_name on the Xvfb display $DISPLAY"
+qd_wine "$QD_EXE" "$@" </dev/null >"$QD_WINE_DIR/run.log" 2>&1 &
 for _ in $(seq 1 100); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Qd' && break
   sleep 0.1

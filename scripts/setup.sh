@@ -10,11 +10,26 @@ native_pkgs=(cmake ninja-build g++ googletest libgtest-dev
   g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 xvfb xdotool x11-utils x11-apps imagemagick
   fonts-ipafont fonts-wine locales)
-i386_pkgs=(wine32:i386 libxrender1:i386 libxrandr2:i386 libxi6:i386
-  libxcursor1:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386)
+# The Wine suites run on the i686 build under wine32 where the kernel runs
+# 32-bit programs, otherwise on an x86_64 build under wine64 (see
+# wine-env.sh). Each machine gets only what its case needs: wine32 and its
+# i386 libraries are useless where i386 cannot execute, and the x86_64
+# compilers (about 280 MB) are useless where it can. QD_WINE_ARCH=win64
+# forces the 64-bit case on any machine.
+. "$(dirname "$0")/wine-env.sh"
+qd_wine_arch
+if [ "$QD_WINE_ARCH" = win32 ]; then
+  arch_pkgs=(wine32:i386 libxrender1:i386 libxrandr2:i386 libxi6:i386
+    libxcursor1:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386)
+else
+  # The X libraries are only Recommends of libwine: without them no
+  # anti-aliased text.
+  arch_pkgs=(g++-mingw-w64-x86-64-posix libxrender1 libxrandr2 libxi6
+    libxcursor1 libxinerama1 libxcomposite1 libxfixes3)
+fi
 
 missing=()
-for p in "${native_pkgs[@]}" "${i386_pkgs[@]}"; do
+for p in "${native_pkgs[@]}" "${arch_pkgs[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
     missing+=("$p")
   fi
@@ -22,7 +37,7 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  if [ "$QD_WINE_ARCH" = win32 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
   export DEBIAN_FRONTEND=noninteractive

@@ -1,15 +1,87 @@
 # Sourced by the scripts that run Qd under Wine. Defines:
+#   qd_runs_32bit     whether this machine can execute 32-bit (i386) programs
+#   qd_wine_arch      pick win32 or win64 (QD_WINE_ARCH, when set, decides)
 #   qd_wine_vars      export the Wine variables for the project's prefix
-#   qd_wine_prefix    create the 32-bit Japanese prefix once (no downloads)
+#   qd_wine           run the Wine loader of that prefix
+#   qd_wine_prefix    create the Japanese prefix once (no downloads)
 #   qd_display        make sure an X display is there (Xvfb when none is set)
 #   qd_session_start  start the Wine session that later starts reuse
 #   qd_session_stop   end the session and an Xvfb we started
+# Where the kernel runs 32-bit programs, everything is 32-bit: the i686 build
+# (dist/Qd.exe) in a win32 prefix. Where it does not (ia32_emulation off),
+# wine32 cannot start at all, so the same sources built for x86_64 (preset
+# win64) run in a win64 prefix under wine64; dist/ stays 32-bit.
 QD_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 QD_WINE_DIR="$QD_ROOT/build/wine"
 
+qd_runs_32bit() {
+  if [ -z "${QD_RUNS_32BIT:-}" ]; then
+    # A 96-byte static i386 ELF that only calls exit(42): it needs no package,
+    # so it also answers before setup has installed anything i386. Without
+    # 32-bit emulation the kernel refuses it (ENOEXEC); only 42 means it ran.
+    # It lives in the build tree because /tmp may be mounted noexec.
+    mkdir -p "$QD_ROOT/build"
+    local probe="$QD_ROOT/build/.i386-probe.$$" rc=0
+    {
+      printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'
+      printf '\x02\x00\x03\x00\x01\x00\x00\x00'  # ET_EXEC, EM_386
+      printf '\x54\x80\x04\x08'                   # entry: the code below
+      printf '\x34\x00\x00\x00\x00\x00\x00\x00'  # program header at 52
+      printf '\x00\x00\x00\x00\x34\x00\x20\x00'
+      printf '\x01\x00\x00\x00\x00\x00\x00\x00'  # one program header
+      printf '\x01\x00\x00\x00\x00\x00\x00\x00'  # PT_LOAD of the whole file
+      printf '\x00\x80\x04\x08\x00\x80\x04\x08'  # at 0x08048000
+      printf '\x60\x00\x00\x00\x60\x00\x00\x00'
+      printf '\x05\x00\x00\x00\x00\x10\x00\x00'  # R+X
+      printf '\xb8\x01\x00\x00\x00\xbb\x2a\x00\x00\x00\xcd\x80'  # exit(42)
+    } >"$probe"
+    chmod +x "$probe"
+    ("$probe") >/dev/null 2>&1 || rc=$?
+    rm -f "$probe"
+    if [ "$rc" = 42 ]; then QD_RUNS_32BIT=yes; else QD_RUNS_32BIT=no; fi
+    export QD_RUNS_32BIT
+  fi
+  [ "$QD_RUNS_32BIT" = yes ]
+}
+
+qd_wine_arch() {
+  if [ -z "${QD_WINE_ARCH:-}" ]; then
+    QD_WINE_ARCH=win32
+    if ! qd_runs_32bit; then
+      QD_WINE_ARCH=win64
+      QD_WINE_WHY="this machine cannot run 32-bit programs"
+    fi
+  fi
+  # A few words for the scripts to say why it is the 64-bit build.
+  : "${QD_WINE_WHY:=QD_WINE_ARCH=$QD_WINE_ARCH is set}"
+  export QD_WINE_WHY
+  case "$QD_WINE_ARCH" in
+    win32 | win64) ;;
+    *) echo "wine: QD_WINE_ARCH must be win32 or win64, not $QD_WINE_ARCH" >&2; return 1 ;;
+  esac
+  export QD_WINE_ARCH
+}
+
 qd_wine_vars() {
-  export WINEPREFIX="$QD_WINE_DIR/prefix"
-  export WINEARCH=win32
+  qd_wine_arch
+  # QD_PRESET builds QD_EXE, the filer that runs under this prefix.
+  if [ "$QD_WINE_ARCH" = win32 ]; then
+    export WINEPREFIX="$QD_WINE_DIR/prefix"
+    QD_WINE=wine
+    unset WINELOADER  # one left by a 64-bit caller would start the wrong loader
+    QD_PRESET=win32
+    QD_EXE="$QD_ROOT/dist/Qd.exe"
+  else
+    export WINEPREFIX="$QD_WINE_DIR/prefix64"
+    # Debian's `wine` picks the i386 loader whenever wine32 is installed,
+    # even where it cannot run; wine64 is not on PATH.
+    QD_WINE=/usr/lib/wine/wine64
+    # Processes that Wine itself starts use the same loader.
+    export WINELOADER="$QD_WINE"
+    QD_PRESET=win64
+    QD_EXE="$QD_ROOT/build/win64/dist/Qd.exe"
+  fi
+  export WINEARCH="$QD_WINE_ARCH"
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEDEBUG=-all
   # LC_CTYPE decides Wine's code page: ja_JP.UTF-8 gives GetACP() = 932.
@@ -22,13 +94,19 @@ qd_wine_vars() {
   fi
 }
 
+qd_wine() {
+  "$QD_WINE" "$@"
+}
+
 qd_wine_prefix() {
   qd_wine_vars
   [ -f "$WINEPREFIX/.qd-ready" ] && return 0
-  echo "wine: creating the prefix in $WINEPREFIX"
+  echo "wine: creating the $WINEARCH prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
   mkdir -p "$QD_WINE_DIR" "$XDG_DATA_HOME"
-  wineboot -i </dev/null >"$QD_WINE_DIR/wineboot.log" 2>&1
+  # In a win64 prefix wineboot also tries the 32-bit rundll32 and logs that
+  # it failed (c0000135); the 64-bit side is complete without it.
+  qd_wine wineboot -i </dev/null >"$QD_WINE_DIR/wineboot.log" 2>&1
   wineserver -w
   # Debian's Wine does not find its own fonts unless they are in the prefix.
   cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
@@ -42,7 +120,7 @@ qd_wine_prefix() {
     # The filer's default face; give it a fixed-pitch font that has Japanese.
     printf '"Terminal"="IPAGothic"\r\n'
   } | iconv -f UTF-8 -t CP932 >"$reg"
-  wine regedit /S "$(winepath -w "$reg" 2>/dev/null)" </dev/null >>"$QD_WINE_DIR/wineboot.log" 2>&1
+  qd_wine regedit /S "$(qd_wine winepath -w "$reg" 2>/dev/null)" </dev/null >>"$QD_WINE_DIR/wineboot.log" 2>&1
   wineserver -w
   touch "$WINEPREFIX/.qd-ready"
 }
@@ -77,7 +155,7 @@ qd_session_start() {
   # A running session makes each start cost well under 0.1 s; its helpers
   # must not inherit a pipe, so their output goes to a file.
   wineserver -p 2>/dev/null || true  # already running: reuse it
-  wine wineboot </dev/null >"$QD_WINE_DIR/session.log" 2>&1
+  qd_wine wineboot </dev/null >"$QD_WINE_DIR/session.log" 2>&1
 }
 
 qd_session_stop() {
