@@ -9,7 +9,10 @@ Preferences ReadPreferences(SettingsFile& s) {
   p.folder_open = u(s.ReadInt("Conf-Main", "FolderOpen", 200));
   p.history = u(s.ReadInt("Conf-Main", "History", 50));
   p.sort = u(s.ReadInt("Conf-Main", "Sort", 200));
+  // The settings program takes 1 to 10000; anything else is a hand edit
+  // (-1 would ask for 4294967295 slots) and reads as the default.
   p.tab_max = u(s.ReadInt("Conf-Main", "TabMax", 20));
+  if (p.tab_max < kTabMaxLowest || p.tab_max > kTabMaxHighest) p.tab_max = Preferences{}.tab_max;
   p.list_text = u(s.ReadInt("Conf-Display", "ListText", -1));
   p.list_back = u(s.ReadInt("Conf-Display", "ListBack", 0));
   p.msg_text = u(s.ReadInt("Conf-Display", "MsgText", -1));

@@ -26,6 +26,10 @@ struct Preferences {
   std::string command_folder;
 };
 
+// The range of Conf-Main/TabMax that the settings program accepts.
+inline constexpr uint32_t kTabMaxLowest = 1;
+inline constexpr uint32_t kTabMaxHighest = 10000;
+
 Preferences ReadPreferences(SettingsFile& settings);
 
 // Stored colours may carry a top byte (the text default -1); the panes draw

@@ -36,6 +36,73 @@ TEST_F(FilerControllerTest, WithoutSettingsUsesTheDefaults) {
   EXPECT_EQ(message.CellText(0, 1), "");
 }
 
+// Values beyond what the settings program writes, as a hand edit gives them.
+// Under UBSan any signed overflow on the way fails the test.
+TEST_F(FilerControllerTest, HandEditedTabMaxOutsideItsRangeReadsAsTheDefault) {
+  struct Case {
+    const char* text;
+    uint32_t tab_max;
+  } cases[] = {{"-1", 20}, {"0", 20}, {"1", 1}, {"10000", 10000}, {"10001", 20},
+               {"100000000", 20}, {"2147483647", 20}};
+  for (const Case& c : cases) {
+    settings.WriteString("Conf-Main", "TabMax", c.text);
+    FilerController& w = Make();
+    EXPECT_EQ(w.preferences().tab_max, c.tab_max) << c.text;
+    w.OpenNewTab("C:\\", true);  // tabs beyond the prepared ones still open
+    EXPECT_EQ(tabs.TabCount(), 2) << c.text;
+  }
+}
+
+TEST_F(FilerControllerTest, HandEditedNumbersNeverOverflow) {
+  settings.WriteString("Conf-Main", "History", "-2147483648");
+  settings.WriteString("ColumnWidth", "Name", "2147483647");
+  settings.WriteString("ColumnWidth", "Ext", "2147483647");
+  settings.WriteString("ColumnWidth", "Size", "2147483647");
+  settings.WriteString("ColumnWidth", "Attr", "-2");  // below zero: the default
+  settings.WriteString("WindowRect", "left", "-2147483648");
+  settings.WriteString("WindowRect", "top", "-2147483648");
+  settings.WriteString("WindowRect", "right", "2147483647");
+  settings.WriteString("WindowRect", "bottom", "2147483647");
+  for (const char* f : {"C:\\a", "C:\\b"}) fs.folders[f];
+  FilerController& w = Make();
+  EXPECT_EQ(message.columns[0].width, 2147483647);
+  EXPECT_EQ(list.columns[4].width, 50);
+  // Far larger than the screen: it fills the work area.
+  EXPECT_EQ(frame.window, (PaneRect{0, 0, 1280, 760}));
+  w.ChangeFolder("C:\\a");
+  w.ChangeFolder("C:\\b");
+  w.ChangeFolder("C:\\a");  // History 2147483648: no limit, one copy each
+  EXPECT_EQ(history.items, (std::vector<std::string>{"C:\\a", "C:\\b", "C:\\"}));
+  w.EnterListMode(ListKind::FolderHistory);
+  EXPECT_EQ(list.columns[1].width, 2147483647);
+  w.LeaveListMode(false);
+  w.Cancel();
+  EXPECT_EQ(settings.ReadInt("ColumnWidth", "Attr", 0), 50);
+  EXPECT_EQ(settings.ReadString("History", "path2", ""), "C:\\");
+}
+
+TEST_F(FilerControllerTest, ASavedRectangleOffEveryScreenComesBackOnTheNearestOne) {
+  struct Case {
+    ScreenRect saved;
+    PaneRect shown;
+  } cases[] = {
+      {{5000, 5000, 5400, 5300}, {880, 460, 400, 300}},   // size kept, moved in
+      {{-900, 100, -500, 400}, {0, 100, 400, 300}},       // left of the screen
+      {{1270, 750, 1670, 1050}, {1270, 750, 400, 300}},   // a corner still shows
+      {{100, 100, 100, 400}, {100, 100, 459, 600}},       // no width: the default size
+      {{600, 50, 300, 400}, {600, 50, 459, 600}},         // right of left: the same
+      {{0, 0, 2000, 300}, {0, 0, 1280, 300}},             // wider than the screen
+  };
+  for (const Case& c : cases) {
+    settings.WriteInt("WindowRect", "left", c.saved.left);
+    settings.WriteInt("WindowRect", "top", c.saved.top);
+    settings.WriteInt("WindowRect", "right", c.saved.right);
+    settings.WriteInt("WindowRect", "bottom", c.saved.bottom);
+    Make();
+    EXPECT_EQ(frame.window, c.shown) << c.saved.left << "," << c.saved.top;
+  }
+}
+
 TEST_F(FilerControllerTest, ColoursAndFontComeFromTheSettings) {
   settings.WriteInt("Conf-Display", "ListText", 0x00112233);
   settings.WriteInt("Conf-Display", "ListBack", 0x00445566);
