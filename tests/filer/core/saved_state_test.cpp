@@ -115,6 +115,36 @@ TEST_F(SavedStateTest, AFullHistoryOfFiftySavesFortyNine) {
   EXPECT_EQ(settings.ReadString("History", "path50", ""), "");
 }
 
+TEST_F(SavedStateTest, TheSavedHistoryStopsOneShortOfTheLimit) {
+  // History=5 holds five entries but saves at most four: one short of the
+  // limit, not at it, and the setting rather than the default decides.
+  struct Case {
+    int visited;  // folders listed after the start folder
+    Strings saved;
+  } cases[] = {
+      {2, {"C:\\Q", "C:\\P", "C:\\start"}},
+      {3, {"C:\\R", "C:\\Q", "C:\\P", "C:\\start"}},
+      {4, {"C:\\docs", "C:\\R", "C:\\Q", "C:\\P"}},  // five held
+  };
+  const char* folders[] = {"C:\\P", "C:\\Q", "C:\\R", "C:\\docs"};
+  for (const Case& c : cases) {
+    settings.DeleteSection("History");
+    settings.DeleteSection("Tab");  // start in C:\start again
+    settings.WriteInt("Conf-Main", "History", 5);
+    fs.current = "C:\\start";
+    Make();
+    for (int i = 0; i < c.visited; ++i) window->ChangeFolder(folders[i]);
+    ASSERT_EQ(history.Count(), c.visited + 1);
+    Exit();
+    Strings saved, expected = c.saved;
+    expected.resize(6);  // and nothing beyond
+    for (int i = 0; i < 6; ++i) {
+      saved.push_back(settings.ReadString("History", "path" + std::to_string(i), ""));
+    }
+    EXPECT_EQ(saved, expected) << c.visited;
+  }
+}
+
 TEST_F(SavedStateTest, TheMenuHiddenAtExitIsHiddenAtTheNextStart) {
   Make();
   window->OnCommand(CmdToggleMenu);
