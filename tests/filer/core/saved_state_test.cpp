@@ -304,5 +304,33 @@ TEST(LongPathForm, ReplacesEveryComponentFromTheLast) {
   EXPECT_EQ(LongPathForm(fs, "C:\\x"), "");  // 260 or more: the path stays as it is
 }
 
+TEST(LongPathForm, KeepsUpTo259BytesAndDropsFrom260) {
+  // The limit counts bytes, so a double-byte name reaches it at half the
+  // characters; "C:\" and the backslash between components count too.
+  const std::string so = "ソ";  // two bytes in CP932
+  std::string kana;
+  for (int i = 0; i < 128; ++i) kana += so;
+  struct Case {
+    std::string folder, file;  // long names of C:\f and C:\f\g ("" : no second component)
+    std::size_t length;        // of the long form
+  } cases[] = {
+      {std::string(256, 'x'), "", 259},
+      {std::string(257, 'x'), "", 260},
+      {kana, "", 259},
+      {"x" + kana, "", 260},
+      {std::string(100, 'x'), std::string(155, 'y'), 259},
+      {std::string(100, 'x'), std::string(156, 'y'), 260},
+  };
+  for (const Case& c : cases) {
+    test::FakeFileSystem fs;
+    fs.folders["C:\\"];
+    fs.long_names = {{"C:\\f", c.folder}, {"C:\\f\\g", c.file}};
+    const std::string path = c.file.empty() ? "C:\\f" : "C:\\f\\g";
+    const std::string expected = "C:\\" + c.folder + (c.file.empty() ? "" : "\\" + c.file);
+    ASSERT_EQ(expected.size(), c.length);
+    EXPECT_EQ(LongPathForm(fs, path), c.length < 260 ? expected : "") << c.length;
+  }
+}
+
 }  // namespace
 }  // namespace qd
