@@ -37,6 +37,10 @@ struct HandleTraits {
   static HANDLE Invalid() { return nullptr; }
   static void Close(HANDLE h) { CloseHandle(h); }
 };
+struct FileHandleTraits {  // CreateFileA fails with INVALID_HANDLE_VALUE, not nullptr
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { CloseHandle(h); }
+};
 struct FindHandleTraits {
   static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
   static void Close(HANDLE h) { FindClose(h); }
@@ -60,6 +64,7 @@ struct ModuleTraits {
 };
 
 using UniqueHandle = UniqueResource<HANDLE, HandleTraits>;
+using UniqueFile = UniqueResource<HANDLE, FileHandleTraits>;
 using UniqueFindHandle = UniqueResource<HANDLE, FindHandleTraits>;
 using UniqueFont = UniqueResource<HFONT, GdiTraits<HFONT>>;
 using UniqueMenu = UniqueResource<HMENU, MenuTraits>;

@@ -183,6 +183,30 @@ TEST_F(KeysTest, SearchNextAndPrevStepPastTheCurrentMatch) {
   EXPECT_EQ(Cursor(), at);
 }
 
+TEST_F(KeysTest, ASearchStepLeavesTheAnchorButTheNextTypedSearchMovesIt) {
+  // Each step below skips a row that does not match, so the cursor really
+  // moves and only the step's flag keeps the anchor where it was.
+  FilerController& w = Make();
+  Type("RE");
+  const int typed = Cursor();
+  EXPECT_EQ(CursorName(), "reports");
+  EXPECT_EQ(list.anchor, typed);
+  w.OnCommand(CmdSearchNext);
+  EXPECT_EQ(CursorName(), "readme.md");
+  ASSERT_NE(window->rows().ItemName(typed + 1), "readme.md");
+  EXPECT_EQ(list.anchor, typed);
+  w.OnCommand(CmdSearchPrev);
+  EXPECT_EQ(CursorName(), "reports");
+  w.OnCommand(CmdSearchNext);
+  EXPECT_EQ(list.anchor, typed);
+  // The flag ends with the step: typing and FindItem move the anchor again.
+  Type("C");
+  EXPECT_EQ(CursorName(), "RECENT");
+  EXPECT_EQ(list.anchor, Cursor());
+  ASSERT_TRUE(w.FindItem("ABOUT", true));
+  EXPECT_EQ(list.anchor, Cursor());
+}
+
 TEST_F(KeysTest, CompleteBackspaceAndClear) {
   FilerController& w = Make();
   Type("ME");

@@ -119,6 +119,36 @@ TEST_F(SavedStateTest, AFullHistoryOfFiftySavesFortyNine) {
   EXPECT_EQ(settings.ReadString("History", "path50", ""), "");
 }
 
+TEST_F(SavedStateTest, TheSavedHistoryStopsOneShortOfTheLimit) {
+  // History=5 holds five entries but saves at most four: one short of the
+  // limit, not at it, and the setting rather than the default decides.
+  struct Case {
+    int visited;  // folders listed after the start folder
+    Strings saved;
+  } cases[] = {
+      {2, {"C:\\Q", "C:\\P", "C:\\start"}},
+      {3, {"C:\\R", "C:\\Q", "C:\\P", "C:\\start"}},
+      {4, {"C:\\docs", "C:\\R", "C:\\Q", "C:\\P"}},  // five held
+  };
+  const char* folders[] = {"C:\\P", "C:\\Q", "C:\\R", "C:\\docs"};
+  for (const Case& c : cases) {
+    settings.DeleteSection("History");
+    settings.DeleteSection("Tab");  // start in C:\start again
+    settings.WriteInt("Conf-Main", "History", 5);
+    fs.current = "C:\\start";
+    Make();
+    for (int i = 0; i < c.visited; ++i) window->ChangeFolder(folders[i]);
+    ASSERT_EQ(history.Count(), c.visited + 1);
+    Exit();
+    Strings saved, expected = c.saved;
+    expected.resize(6);  // and nothing beyond
+    for (int i = 0; i < 6; ++i) {
+      saved.push_back(settings.ReadString("History", "path" + std::to_string(i), ""));
+    }
+    EXPECT_EQ(saved, expected) << c.visited;
+  }
+}
+
 TEST_F(SavedStateTest, TheMenuHiddenAtExitIsHiddenAtTheNextStart) {
   Make();
   window->OnCommand(CmdToggleMenu);
@@ -284,6 +314,34 @@ TEST(LongPathForm, ReplacesEveryComponentFromTheLast) {
   EXPECT_EQ(LongPathForm(fs, "abc~1.txt"), "abcdefghij.txt");
   fs.long_names = {{"C:\\x", std::string(300, 'x')}};
   EXPECT_EQ(LongPathForm(fs, "C:\\x"), "");  // 260 or more: the path stays as it is
+}
+
+TEST(LongPathForm, KeepsUpTo259BytesAndDropsFrom260) {
+  // The limit counts bytes, so a double-byte name reaches it at half the
+  // characters; "C:\" and the backslash between components count too.
+  const std::string so = "ソ";  // two bytes in CP932
+  std::string kana;
+  for (int i = 0; i < 128; ++i) kana += so;
+  struct Case {
+    std::string folder, file;  // long names of C:\f and C:\f\g ("" : no second component)
+    std::size_t length;        // of the long form
+  } cases[] = {
+      {std::string(256, 'x'), "", 259},
+      {std::string(257, 'x'), "", 260},
+      {kana, "", 259},
+      {"x" + kana, "", 260},
+      {std::string(100, 'x'), std::string(155, 'y'), 259},
+      {std::string(100, 'x'), std::string(156, 'y'), 260},
+  };
+  for (const Case& c : cases) {
+    test::FakeFileSystem fs;
+    fs.folders["C:\\"];
+    fs.long_names = {{"C:\\f", c.folder}, {"C:\\f\\g", c.file}};
+    const std::string path = c.file.empty() ? "C:\\f" : "C:\\f\\g";
+    const std::string expected = "C:\\" + c.folder + (c.file.empty() ? "" : "\\" + c.file);
+    ASSERT_EQ(expected.size(), c.length);
+    EXPECT_EQ(LongPathForm(fs, path), c.length < 260 ? expected : "") << c.length;
+  }
 }
 
 }  // namespace

@@ -199,6 +199,34 @@ TEST_F(TabsTest, HistoryRecordsEveryListingOnce) {
   EXPECT_EQ(history.items, (Strings{"C:\\R", "C:\\V", "C:\\U", "C:\\T", "C:\\Q"}));
 }
 
+TEST_F(TabsTest, HistoryDropsAnOlderCopyOnlyInsideItsWindow) {
+  // The trap: the window is counted after the new entry went on top, so
+  // with History=5 a copy at index 3 goes and one at index 4 stays (and is
+  // kept twice), while one pushed to index 5 falls off at the limit.
+  struct Case {
+    const char* folder;
+    Strings after;
+  } cases[] = {
+      {"C:\\D", {"C:\\D", "C:\\C", "C:\\B", "C:\\A", "C:\\P"}},  // copy at 1: removed
+      {"C:\\C", {"C:\\C", "C:\\D", "C:\\B", "C:\\A", "C:\\P"}},  // at 2: removed
+      {"C:\\B", {"C:\\B", "C:\\D", "C:\\C", "C:\\A", "C:\\P"}},  // at 3 = History-2: removed
+      {"C:\\A", {"C:\\A", "C:\\D", "C:\\C", "C:\\B", "C:\\A"}},  // at 4: stays, P drops
+      {"C:\\P", {"C:\\P", "C:\\D", "C:\\C", "C:\\B", "C:\\A"}},  // at 5: drops at the limit
+      {"C:\\E", {"C:\\E", "C:\\D", "C:\\C", "C:\\B", "C:\\A"}},  // new: the sixth drops
+  };
+  settings.WriteInt("Conf-Main", "History", 5);
+  for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D", "C:\\E"}) MakeFolder(f);
+  for (const Case& c : cases) {
+    fs.current = "C:\\P";
+    FilerController& w = Make();
+    for (const char* f : {"C:\\A", "C:\\B", "C:\\C", "C:\\D"}) w.ChangeFolder(f);
+    // Exactly History entries: nothing drops yet.
+    ASSERT_EQ(history.items, (Strings{"C:\\D", "C:\\C", "C:\\B", "C:\\A", "C:\\P"}));
+    w.ChangeFolder(c.folder);
+    EXPECT_EQ(history.items, c.after) << c.folder;
+  }
+}
+
 TEST_F(TabsTest, FiftyFirstFolderPushesTheOldestOut) {
   FilerController& w = Make();
   for (int i = 0; i < 51; ++i) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 #include "filer/model/row_store.h"
 #include "tests/fakes/fake_file_system.h"
 
@@ -113,6 +115,38 @@ TEST(RowStore, SizeSortIsNumericAtAnyLengthAndFoldersFirst) {
   rows.Sort(2, false);
   EXPECT_EQ(rows.Text(0, 2), "99999999999999");
   EXPECT_EQ(rows.Text(rows.size() - 1, 2), "<DIR>");
+}
+
+TEST(RowStore, AttributeSortOrdersLikeTheAttributeText) {
+  // "ADHRS" read as text: System is the last letter, so it weighs least,
+  // just below Read-only. Rows go in reversed so that a comparison that
+  // ignores a bit or ties two bits leaves them in the wrong order.
+  const struct {
+    uint32_t bits;
+    const char* text;
+  } ascending[] = {
+      {0, "-----"},
+      {kAttrSystem, "----S"},
+      {kAttrReadOnly, "---R-"},
+      {kAttrReadOnly | kAttrSystem, "---RS"},
+      {kAttrHidden, "--H--"},
+      {kAttrHidden | kAttrSystem, "--H-S"},
+      {kAttrDirectory, "-D---"},
+      {kAttrDirectory | kAttrSystem, "-D--S"},
+      {kAttrArchive, "A----"},
+      {kAttrArchive | kAttrSystem, "A---S"},
+  };
+  test::FakeFileSystem fs;
+  RowStore rows(fs);
+  std::vector<std::string> expected;
+  for (const auto& a : ascending) expected.push_back(a.text);
+  for (int i = static_cast<int>(std::size(ascending)) - 1; i >= 0; --i) {
+    rows.AddEntry({"f" + std::to_string(i), ascending[i].bits, 0, 0});
+  }
+  rows.Sort(4, true);
+  std::vector<std::string> texts;
+  for (int r = 0; r < rows.size(); ++r) texts.push_back(rows.Text(r, 4));
+  EXPECT_EQ(texts, expected);
 }
 
 TEST(RowStore, NumberTextsCompareNumerically) {
