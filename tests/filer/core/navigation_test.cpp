@@ -232,7 +232,8 @@ TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
   fs.drive_folders[4] = "D:\\kept";
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\kept");
-  fs.drive_folders[4] = "D:\\gone";  // its folder vanished: the root
+  w.ChangeFolder("C:\\work");
+  fs.vanished = {"D:\\kept"};  // the folder D: keeps vanished: the root
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\");
   EXPECT_FALSE(w.ChangeDrive(26));  // Z: does not exist
