@@ -161,6 +161,12 @@ TEST_F(NavigationTest, TreeMoveUsesTheFolderBrowser) {
   shell.browse_result = "C:\\work\\sub";
   w.OnCommand(CmdTreeMove);
   EXPECT_EQ(fs.current, "C:\\work\\sub");
+  // A file in a drive root: the root, not "C:", which is C:\work\sub now.
+  AddFile("C:\\", "root.txt");
+  shell.browse_result = "C:\\root.txt";
+  w.OnCommand(CmdTreeMoveWithFiles);
+  EXPECT_EQ(fs.current, "C:\\");
+  EXPECT_EQ(CursorName(), "root.txt");
 }
 
 TEST_F(NavigationTest, TemporaryMoveReturnsWithSelectionAndScroll) {
@@ -223,6 +229,16 @@ TEST_F(NavigationTest, SecondTemporaryCommandAndEscReturn) {
   w.OpenItem();
   EXPECT_EQ(fs.current, "C:\\other");
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
+}
+
+TEST_F(NavigationTest, TemporaryMoveFromADriveRootReturnsToTheRoot) {
+  FilerController& w = Make();
+  w.ChangeFolder("C:\\");
+  ASSERT_EQ(w.StartTemporaryMove(), 1);
+  w.ChangeFolder("C:\\other");
+  EXPECT_EQ(w.StartTemporaryMove(), 0);  // the second command goes back
+  EXPECT_EQ(fs.current, "C:\\");         // "C:" alone would stay in C:\other
+  EXPECT_EQ(w.tab_paths()[0], "C:\\");
 }
 
 TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
