@@ -2,12 +2,26 @@
 
 #include <direct.h>
 
+#include "common/path.h"
 #include "common/win32/handles_win32.h"
 
 namespace qd {
 
 namespace {
 uint64_t Join(DWORD high, DWORD low) { return static_cast<uint64_t>(high) << 32 | low; }
+
+// "D:" alone means the folder in the variable "=D:", else D:\. The command
+// prompt and the C runtime's _chdir keep it up to date; SetCurrentDirectory
+// does not, so the port does, before a change and after it.
+void RememberCurrentFolder() {
+  char path[MAX_PATH];
+  const DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
+  if (n < 3 || n >= MAX_PATH || path[1] != ':') return;  // a UNC path has no drive
+  char c = path[0];
+  if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  const char name[] = {'=', c, ':', '\0'};
+  SetEnvironmentVariableA(name, path);
+}
 }  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() {
@@ -17,7 +31,10 @@ std::string Win32FileSystem::CurrentDirectory() {
 }
 
 bool Win32FileSystem::ChangeDirectory(const std::string& path) {
-  return SetCurrentDirectoryA(path.c_str()) != FALSE;
+  RememberCurrentFolder();
+  if (!SetCurrentDirectoryA(path.c_str())) return false;
+  RememberCurrentFolder();
+  return true;
 }
 
 void Win32FileSystem::Search(const std::string& pattern, EntrySink& sink) {
@@ -62,11 +79,17 @@ bool Win32FileSystem::Attributes(const std::string& path, uint32_t* attributes) 
 bool Win32FileSystem::DriveCurrentDirectory(int drive, std::string* path) {
   char buffer[MAX_PATH];
   if (!_getdcwd(drive, buffer, MAX_PATH)) return false;
-  *path = buffer;
+  // Wine's runtime ends another drive's folder with a backslash; Windows' does not.
+  *path = path::WithoutBackslash(buffer);
   return true;
 }
 
-bool Win32FileSystem::ChangeDrive(int drive) { return _chdrive(drive) == 0; }
+bool Win32FileSystem::ChangeDrive(int drive) {
+  RememberCurrentFolder();
+  if (_chdrive(drive) != 0) return false;
+  RememberCurrentFolder();
+  return true;
+}
 
 std::string Win32FileSystem::ShortPath(const std::string& path) {
   char buffer[MAX_PATH];

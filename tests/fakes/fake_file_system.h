@@ -1,4 +1,5 @@
-// Folders held in memory, searched as the directory search does.
+// Folders held in memory, answering as Windows does; the cases in
+// tests/contracts/file_system_cases.h hold it to the Win32 adapter.
 #pragma once
 
 #include <map>
@@ -11,9 +12,18 @@
 
 namespace qd::test {
 
-// A file system of folders held in memory. Patterns are matched as the
-// directory search does for the cases the filer uses: "*", "*.*" and
-// "*.ext"-style pieces, "name*", exact names.
+// A file system of folders held in memory.
+//
+// `current` is the process's folder; `drive_folders` the folder each other
+// drive keeps ("D:" alone means it, as the variable "=D:" does on Windows),
+// the root when it keeps none; a change of folder updates both. A path in
+// `vanished`, or below one, is gone for every call. A key of `folders` is a
+// folder even when its parent does not list it, so that tests need not list
+// every parent.
+//
+// Left out: "?" before a dot or at the end matching nothing (Windows does,
+// Wine does not), the folding of full-width and Greek letters (Windows and
+// Wine fold them; only A-Z fold here) and masks matching 8.3 names.
 class FakeFileSystem : public FileSystemPort {
  public:
   struct Entry {
@@ -26,59 +36,76 @@ class FakeFileSystem : public FileSystemPort {
   std::string CurrentDirectory() override { return current; }
   bool ChangeDirectory(const std::string& path) override {
     const std::string p = Resolve(path);
-    if (!folders.count(p)) return false;
+    if (!IsFolder(p)) return false;
+    drive_folders[DriveOf(current)] = current;
     current = p;
+    drive_folders[DriveOf(p)] = p;
     return true;
   }
-  // An absolute path of the fake's folders: relative names and ".." are
-  // taken from the current folder; no trailing backslash but for a root.
+  // An absolute path: "D:" and "D:x" from drive D's own folder, "\x" from
+  // the current drive's root, other relative paths from the current folder;
+  // "." and ".." are taken away, the case is kept as written; no trailing
+  // backslash but for a root.
   std::string Resolve(const std::string& path) const {
-    std::string p = path;
-    if (p.size() < 2 || p[1] != ':') p = (current.back() == '\\' ? current : current + "\\") + p;
+    std::string base, rest;
+    if (path.size() >= 2 && path[1] == ':') {
+      if (path.size() >= 3 && path[2] == '\\') {
+        base = path.substr(0, 3);
+        rest = path.substr(3);
+      } else {
+        base = FolderOfDrive(DriveOf(path));
+        rest = path.substr(2);
+      }
+    } else if (!path.empty() && path[0] == '\\') {
+      base = current.substr(0, 3);
+      rest = path.substr(1);
+    } else {
+      base = current;
+      rest = path;
+    }
     std::vector<std::string> parts;
-    std::size_t start = 3;
-    const std::string root = p.substr(0, 2) + "\\";
-    while (start <= p.size()) {
-      std::size_t slash = cp932::FindChar(p, '\\', start);
-      if (slash == std::string::npos) slash = p.size();
-      const std::string part = p.substr(start, slash - start);
-      if (part == "..") {
-        if (!parts.empty()) parts.pop_back();
-      } else if (!part.empty() && part != ".") {
-        parts.push_back(part);
+    for (const std::string& p : {base.size() > 3 ? base.substr(3) : std::string(), rest}) {
+      std::size_t start = 0;
+      while (start <= p.size()) {
+        std::size_t slash = cp932::FindChar(p, '\\', start);
+        if (slash == std::string::npos) slash = p.size();
+        const std::string part = p.substr(start, slash - start);
+        if (part == "..") {
+          if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+          parts.push_back(part);
+        }
+        start = slash + 1;
       }
-      start = slash + 1;
     }
-    std::string out = root;
+    std::string out = base.substr(0, 2) + "\\";
     for (std::size_t i = 0; i < parts.size(); ++i) out += (i ? "\\" : "") + parts[i];
-    // Names on disk match without regard to case.
-    if (!folders.count(out)) {
-      for (const auto& [name, entries] : folders) {
-        if (cp932::EqualNoCase(name, out)) return name;
-      }
-    }
     return out;
   }
+  // A directory search: the folder part of the pattern (or the current
+  // folder) must be there; its entries are matched against the last part.
   void Search(const std::string& pattern, EntrySink& sink) override {
     searches.push_back(pattern);
-    auto it = folders.find(current);
-    if (it == folders.end()) return;
-    for (const Entry& e : it->second) {
-      if (!Matches(pattern, e.name)) continue;
+    std::string folder, mask;
+    if (!Split(pattern, &folder, &mask)) return;
+    const std::vector<Entry>* entries = Entries(folder);
+    if (!entries) return;
+    for (const Entry& e : *entries) {
+      if (!Matches(mask, e.name) || IsVanished(Join(folder, e.name))) continue;
       sink.Add(FoundEntry{e.name, e.attributes, e.size, e.time});
     }
   }
-  bool Exists(const std::string& path) override {
-    return !vanished.count(path) && (folders.count(Resolve(path)) || FindFile(path));
-  }
+  // Found by a directory search: never a root, nor a path ending in a
+  // backslash.
+  bool Exists(const std::string& path) override { return Lookup(path, nullptr); }
   bool Attributes(const std::string& path, uint32_t* attributes) override {
-    if (folders.count(Resolve(path))) {
+    if (IsFolder(Resolve(path))) {
       *attributes = kAttrDirectory;
       return true;
     }
-    const Entry* e = FindFile(path);
-    if (!e) return false;
-    *attributes = e->attributes;
+    Entry e;
+    if (!Lookup(path, &e)) return false;
+    *attributes = e.attributes;
     return true;
   }
   uint32_t LogicalDrives() override { return drives; }
@@ -88,44 +115,29 @@ class FakeFileSystem : public FileSystemPort {
       *name = it->second;
       return true;
     }
-    if (folders.count(Resolve(path))) {
-      const std::string real = Resolve(path);
-      *name = real.substr(cp932::FindLastChar(real, '\\') + 1);
-      return !name->empty();
-    }
-    const Entry* e = FindFile(path);
-    if (!e) return false;
-    *name = e->name;
+    Entry e;
+    if (!Lookup(path, &e)) return false;
+    *name = e.name;
     return true;
   }
   bool DriveCurrentDirectory(int drive, std::string* path) override {
-    auto it = drive_folders.find(drive);
-    if (it == drive_folders.end()) return false;
-    *path = it->second;
+    if (!HasDrive(drive)) return false;
+    *path = FolderOfDrive(drive);
     return true;
   }
-  bool ChangeDrive(int drive) override { return drives >> (drive - 1) & 1; }
-  std::string ShortPath(const std::string& path) override { return "~" + path; }
-  const Entry* FindFile(const std::string& path) const {
-    const std::string full = Resolve(path);
-    const std::size_t slash = cp932::FindLastChar(full, '\\');
-    std::string folder = full.substr(0, slash);
-    if (folder.size() == 2) folder += '\\';
-    folder = Resolve(folder);
-    auto it = folders.find(folder);
-    if (it == folders.end()) return nullptr;
-    for (const Entry& e : it->second) {
-      if (cp932::EqualNoCase(e.name, full.substr(slash + 1))) return &e;
-    }
-    return nullptr;
+  bool ChangeDrive(int drive) override {
+    return HasDrive(drive) &&
+           ChangeDirectory(std::string(1, static_cast<char>('A' + drive - 1)) + ":");
   }
+  std::string ShortPath(const std::string& path) override { return "~" + path; }
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
     *local = utc + offset;
     return utc < 0x7000000000000000ull;
   }
 
-  // Wildcards: "*" any run, "?" one byte; "*.*" matches every name, as
-  // the directory search does.
+  // Wildcards: "*" any run of characters, "?" one character (a double-byte
+  // one included); single-byte letters match without regard to case; "*.*"
+  // matches every name, as the directory search does.
   static bool Matches(std::string_view pattern, std::string_view name) {
     if (pattern == "*.*") return true;
     if (pattern.empty()) return false;
@@ -134,15 +146,15 @@ class FakeFileSystem : public FileSystemPort {
   static bool Glob(std::string_view p, std::string_view n) {
     if (p.empty()) return n.empty();
     if (p[0] == '*') {
-      for (std::size_t i = 0; i <= n.size(); ++i) {
+      for (std::size_t i = 0;; i += cp932::CharLength(n, i)) {
         if (Glob(p.substr(1), n.substr(i))) return true;
+        if (i >= n.size()) return false;
       }
-      return false;
     }
     if (n.empty()) return false;
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (p[0] != '?' && lower(p[0]) != lower(n[0])) return false;
-    return Glob(p.substr(1), n.substr(1));
+    const std::size_t pl = cp932::CharLength(p, 0), nl = cp932::CharLength(n, 0);
+    if (p[0] != '?' && !cp932::EqualNoCase(p.substr(0, pl), n.substr(0, nl))) return false;
+    return Glob(p.substr(p[0] == '?' ? 1 : pl), n.substr(nl));
   }
 
   std::string current = "C:\\";
@@ -153,6 +165,87 @@ class FakeFileSystem : public FileSystemPort {
   std::map<std::string, std::string> long_names;  // a short path -> its long last component
   std::vector<std::string> searches;
   uint64_t offset = 0;
+
+ private:
+  static int DriveOf(const std::string& path) {
+    if (path.size() < 2 || path[1] != ':') return 0;
+    const char c = cp932::ToUpper(path.substr(0, 1))[0];
+    return c >= 'A' && c <= 'Z' ? c - 'A' + 1 : 0;
+  }
+  static std::string Join(const std::string& folder, const std::string& name) {
+    return cp932::EndsWithBackslash(folder) ? folder + name : folder + "\\" + name;
+  }
+  bool HasDrive(int drive) const {
+    return drive >= 1 && drive <= 26 && (drives >> (drive - 1) & 1);
+  }
+  std::string FolderOfDrive(int drive) const {
+    if (drive == DriveOf(current)) return current;
+    auto it = drive_folders.find(drive);
+    if (it != drive_folders.end()) return it->second;
+    return std::string(1, static_cast<char>('A' + drive - 1)) + ":\\";
+  }
+  // A path made absolute, split at its last backslash; false when nothing
+  // is left after it.
+  bool Split(const std::string& path, std::string* folder, std::string* name) const {
+    const std::size_t slash = cp932::FindLastChar(path, '\\');
+    if (slash == std::string::npos && DriveOf(path)) {  // "D:x" is x in drive D's folder
+      *folder = Resolve(path.substr(0, 2));
+      *name = path.substr(2);
+    } else if (slash == std::string::npos) {
+      *folder = current;
+      *name = path;
+    } else {
+      std::string f = path.substr(0, slash);
+      if (f.empty() || (f.size() == 2 && DriveOf(f))) f += '\\';  // "\\x" and "D:\\x": the root
+      *folder = Resolve(f);
+      *name = path.substr(slash + 1);
+    }
+    return !name->empty() && *name != "." && *name != "..";
+  }
+  bool IsVanished(const std::string& path) const {
+    for (const std::string& v : vanished) {
+      if (cp932::EqualNoCase(v, path)) return true;
+      const std::string below = cp932::EndsWithBackslash(v) ? v : v + "\\";
+      if (path.size() > below.size() && cp932::EqualNoCase(path.substr(0, below.size()), below))
+        return true;
+    }
+    return false;
+  }
+  std::map<std::string, std::vector<Entry>>::const_iterator FindFolder(const std::string& p) const {
+    auto it = folders.find(p);
+    if (it != folders.end()) return it;
+    for (it = folders.begin(); it != folders.end(); ++it) {
+      if (cp932::EqualNoCase(it->first, p)) return it;
+    }
+    return it;
+  }
+  bool IsFolder(const std::string& absolute) const {
+    return FindFolder(absolute) != folders.end() && !IsVanished(absolute);
+  }
+  const std::vector<Entry>* Entries(const std::string& folder) const {
+    if (IsVanished(folder)) return nullptr;
+    auto it = FindFolder(folder);
+    return it == folders.end() ? nullptr : &it->second;
+  }
+  // The entry a directory search for the path finds first.
+  bool Lookup(const std::string& path, Entry* found) const {
+    std::string folder, name;
+    if (!Split(path, &folder, &name)) return false;
+    const std::string full = Join(folder, name);
+    if (IsVanished(full)) return false;
+    if (const std::vector<Entry>* entries = Entries(folder)) {
+      for (const Entry& e : *entries) {
+        if (!Matches(name, e.name)) continue;
+        if (found) *found = e;
+        return true;
+      }
+    }
+    auto it = FindFolder(full);
+    if (it == folders.end()) return false;
+    if (found)
+      *found = {it->first.substr(cp932::FindLastChar(it->first, '\\') + 1), kAttrDirectory, 0, 0};
+    return true;
+  }
 };
 
 }  // namespace qd::test

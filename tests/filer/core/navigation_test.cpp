@@ -161,6 +161,12 @@ TEST_F(NavigationTest, TreeMoveUsesTheFolderBrowser) {
   shell.browse_result = "C:\\work\\sub";
   w.OnCommand(CmdTreeMove);
   EXPECT_EQ(fs.current, "C:\\work\\sub");
+  // A file in a drive root: the root, not "C:", which is C:\work\sub now.
+  AddFile("C:\\", "root.txt");
+  shell.browse_result = "C:\\root.txt";
+  w.OnCommand(CmdTreeMoveWithFiles);
+  EXPECT_EQ(fs.current, "C:\\");
+  EXPECT_EQ(CursorName(), "root.txt");
 }
 
 TEST_F(NavigationTest, TemporaryMoveReturnsWithSelectionAndScroll) {
@@ -225,6 +231,16 @@ TEST_F(NavigationTest, SecondTemporaryCommandAndEscReturn) {
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
 }
 
+TEST_F(NavigationTest, TemporaryMoveFromADriveRootReturnsToTheRoot) {
+  FilerController& w = Make();
+  w.ChangeFolder("C:\\");
+  ASSERT_EQ(w.StartTemporaryMove(), 1);
+  w.ChangeFolder("C:\\other");
+  EXPECT_EQ(w.StartTemporaryMove(), 0);  // the second command goes back
+  EXPECT_EQ(fs.current, "C:\\");         // "C:" alone would stay in C:\other
+  EXPECT_EQ(w.tab_paths()[0], "C:\\");
+}
+
 TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
   fs.folders["D:\\"];
   MakeFolder("D:\\kept");
@@ -232,7 +248,8 @@ TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
   fs.drive_folders[4] = "D:\\kept";
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\kept");
-  fs.drive_folders[4] = "D:\\gone";  // its folder vanished: the root
+  w.ChangeFolder("C:\\work");
+  fs.vanished = {"D:\\kept"};  // the folder D: keeps vanished: the root
   EXPECT_TRUE(w.ChangeDrive(4));
   EXPECT_EQ(fs.current, "D:\\");
   EXPECT_FALSE(w.ChangeDrive(26));  // Z: does not exist

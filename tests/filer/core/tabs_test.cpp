@@ -182,6 +182,24 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   EXPECT_EQ(fs.current, "C:\\P");
 }
 
+// A tab stored as "D:" alone stands for D:\ when the tab list hands it back,
+// not for the folder drive D keeps.
+TEST_F(TabsTest, ATabStoredAsABareDriveGoesBackToItsRoot) {
+  fs.folders["D:\\"];
+  MakeFolder("D:\\kept");
+  fs.drive_folders[4] = "D:\\kept";
+  settings.WriteString("Tab", "DIR0", "C:\\P");
+  settings.WriteString("Tab", "DIR1", "D:");
+  FilerController& w = Make();
+  w.OnCommand(CmdTabList);
+  list.Select({0});  // tab P, the current one
+  prompts.answer = Answer::Ok;
+  w.OnCommand(CmdDeleteToRecycleBin);
+  ASSERT_EQ(tabs.TabCount(), 1);
+  w.Cancel();
+  EXPECT_EQ(fs.current, "D:\\");
+}
+
 TEST_F(TabsTest, HistoryRecordsEveryListingOnce) {
   settings.WriteInt("Conf-Main", "History", 5);
   settings.WriteString("Conf-Folder", "JumpFolder", "c:\\s");
