@@ -238,7 +238,7 @@ TEST_F(NavigationTest, TemporaryMoveFromADriveRootReturnsToTheRoot) {
   w.ChangeFolder("C:\\other");
   EXPECT_EQ(w.StartTemporaryMove(), 0);  // the second command goes back
   EXPECT_EQ(fs.current, "C:\\");         // "C:" alone would stay in C:\other
-  EXPECT_EQ(w.tab_paths()[0], "C:\\");
+  EXPECT_EQ(w.tab_set().at(0).path, "C:\\");
 }
 
 TEST_F(NavigationTest, ChangeDriveFallsBackToTheRoot) {
