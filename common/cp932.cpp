@@ -73,4 +73,10 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::size_t CharCount(std::string_view text) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) ++n;
+  return n;
+}
+
 }  // namespace qd::cp932

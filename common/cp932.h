@@ -23,6 +23,9 @@ std::size_t CharLength(std::string_view text, std::size_t pos);
 std::size_t FindChar(std::string_view text, char ch, std::size_t from = 0);
 std::size_t FindLastChar(std::string_view text, char ch);
 
+// The number of characters: a lead byte and its trail byte count once.
+std::size_t CharCount(std::string_view text);
+
 // True when the last character of `text` is a backslash (not a trail byte).
 bool EndsWithBackslash(std::string_view text);
 

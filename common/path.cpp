@@ -1,8 +1,49 @@
 #include "common/path.h"
 
+#include <vector>
+
 #include "common/cp932.h"
 
 namespace qd::path {
+
+std::string Normalise(std::string_view absolute) {
+  // The root: "C:\" or "\\server\share\".
+  std::size_t start = 0;
+  std::string root;
+  if (DriveNumber(absolute) != 0) {
+    root = std::string(absolute.substr(0, 2)) + '\\';
+    start = 2;
+  } else if (absolute.substr(0, 2) == "\\\\") {
+    std::size_t share = cp932::FindChar(absolute, '\\', 2);
+    share = share == std::string_view::npos ? absolute.size()
+                                            : cp932::FindChar(absolute, '\\', share + 1);
+    if (share == std::string_view::npos) share = absolute.size();
+    root = std::string(absolute.substr(0, share)) + '\\';
+    start = share;
+  }
+  std::vector<std::string_view> parts;
+  while (start < absolute.size()) {
+    std::size_t slash = cp932::FindChar(absolute, '\\', start);
+    if (slash == std::string_view::npos) slash = absolute.size();
+    const std::string_view part = absolute.substr(start, slash - start);
+    if (part == "..") {
+      if (!parts.empty()) parts.pop_back();
+    } else if (!part.empty() && part != ".") {
+      parts.push_back(part);
+    }
+    start = slash + 1;
+  }
+  std::string out = root;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i > 0) out += '\\';
+    out += parts[i];
+  }
+  return out;
+}
+
+bool Holdable(std::string_view path) {
+  return !path.empty() && cp932::CharCount(path) < kMaxPath;
+}
 
 std::string WithBackslash(std::string_view folder) {
   std::string out(folder);

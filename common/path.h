@@ -11,6 +11,15 @@ namespace qd::path {
 // The longest path the programs handle, in characters, terminator included.
 inline constexpr std::size_t kMaxPath = 260;
 
+// An absolute path ("C:\a\.\b\..\c") with its "." and ".." components
+// taken out ("C:\a\c"); ".." never climbs above the root. Runs of
+// backslashes count as one, and a trailing one goes but for the root.
+std::string Normalise(std::string_view absolute);
+
+// A path the filer can hold as a folder: not empty and shorter than
+// kMaxPath characters (a double-byte character counts once).
+bool Holdable(std::string_view path);
+
 // "C:\表" -> "C:\表\"; a path that ends with a backslash stays as it is.
 std::string WithBackslash(std::string_view folder);
 

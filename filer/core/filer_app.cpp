@@ -1,6 +1,7 @@
 #include "filer/core/filer_app.h"
 
 #include "common/cp932.h"
+#include "common/path.h"
 #include "settings/command_table.h"
 
 namespace qd {
@@ -26,6 +27,35 @@ std::string CommandLineTail(std::string_view cl) {
   return std::string(cl.substr(i));
 }
 
+std::string PathFromCommandLine(std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos) return {};
+  std::string_view path = text;
+  std::string_view trimmed = path;
+  while (!trimmed.empty() && (trimmed.back() == ' ' || trimmed.back() == '\t')) {
+    trimmed.remove_suffix(1);
+  }
+  if (trimmed.size() >= 2 && trimmed.front() == '"' && trimmed.back() == '"') {
+    path = trimmed.substr(1, trimmed.size() - 2);
+  }
+  return std::string(path);
+}
+
+namespace {
+
+// The topmost window whose title starts with the prefix and whose process
+// runs a program file from `own_folder`: the slot in Etc/CmdLine belongs to
+// this copy's Qd.ini, so only this copy's filer can read it.
+StartupPort::Window FindOwnFiler(StartupPort& port, const std::string& own_folder) {
+  for (StartupPort::Window w = port.FirstTopLevelWindow(); w != 0; w = port.NextTopLevelWindow(w)) {
+    // Byte for byte and case-sensitive: the prefix is the recognition key.
+    if (port.WindowTitle(w).compare(0, kTitlePrefix.size(), kTitlePrefix) != 0) continue;
+    if (cp932::EqualNoCase(path::FolderOf(port.WindowProgramPath(w)), own_folder)) return w;
+  }
+  return 0;
+}
+
+}  // namespace
+
 StartupOutcome RunFiler(StartupPort& port) {
   if (!port.InitialiseOle()) {
     port.ShowInitialisationError();
@@ -34,23 +64,24 @@ StartupOutcome RunFiler(StartupPort& port) {
   port.LoadRichEdit();
   const std::string settings_path = SettingsPathFromModulePath(port.ModulePath());
   SettingsFile& settings = port.BindSettings(settings_path);
-  const std::string pending_path = CommandLineTail(port.CommandLine());
+  const std::string pending_path = PathFromCommandLine(CommandLineTail(port.CommandLine()));
   const bool new_proc = settings.ReadInt("Conf-Main", "NewProc", 0) != 0;
   const bool existed = port.CreateInstanceMutex(InstanceMutexName(settings_path));
 
   if (new_proc && existed) {
-    port.CloseInstanceMutex();
-    settings.WriteString("Etc", "CmdLine", pending_path);
-    for (StartupPort::Window w = port.FirstTopLevelWindow(); w != 0;
-         w = port.NextTopLevelWindow(w)) {
-      // Byte for byte and case-sensitive: the prefix is the recognition key.
-      if (port.WindowTitle(w).compare(0, kTitlePrefix.size(), kTitlePrefix) != 0) continue;
+    const std::string own_folder = path::FolderOf(port.ModulePath());
+    for (int attempt = 0; attempt < kHandOverAttempts; ++attempt) {
+      if (attempt > 0) port.Wait(kHandOverWaitMs);
+      const StartupPort::Window w = FindOwnFiler(port, own_folder);
+      if (w == 0) continue;
+      port.CloseInstanceMutex();
+      settings.WriteString("Etc", "CmdLine", pending_path);
       if (port.IsMinimised(w)) port.Restore(w);
       port.ForegroundLastActivePopup(w);
       port.PostCommand(w, CmdPathNotify);
       return StartupOutcome::HandedOver;
     }
-    return StartupOutcome::NoFilerFound;
+    // No filer of this copy answers: run as one rather than lose the path.
   }
 
   port.RunFilerWindow(settings, settings_path, pending_path);

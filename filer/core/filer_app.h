@@ -22,6 +22,12 @@ std::string InstanceMutexName(std::string_view settings_path);
 // skipped; the rest is kept exactly, quotes and trailing blanks included.
 std::string CommandLineTail(std::string_view command_line);
 
+// The path a command line names: one pair of quotes around it removed (the
+// system quotes a path with a blank: Qd.exe "C:\a b"), and nothing when it
+// holds a CR or an LF, which no path has and which would write lines of
+// their own into Qd.ini at a hand-over.
+std::string PathFromCommandLine(std::string_view text);
+
 // The first seven characters of the running filer's title: a second start
 // finds the window by them and posts it CmdPathNotify.
 inline constexpr std::string_view kTitlePrefix = " Qd - [";
@@ -45,6 +51,10 @@ class StartupPort {
   virtual Window FirstTopLevelWindow() = 0;
   virtual Window NextTopLevelWindow(Window w) = 0;
   virtual std::string WindowTitle(Window w) = 0;  // at most 259 characters
+  // The program file of the process that owns the window; empty when it
+  // cannot be read.
+  virtual std::string WindowProgramPath(Window w) = 0;
+  virtual void Wait(int milliseconds) = 0;
   virtual bool IsMinimised(Window w) = 0;
   virtual void Restore(Window w) = 0;
   virtual void ForegroundLastActivePopup(Window w) = 0;
@@ -54,7 +64,12 @@ class StartupPort {
                               const std::string& pending_path) = 0;
 };
 
-enum class StartupOutcome { InitialisationFailed, HandedOver, NoFilerFound, RanFiler };
+enum class StartupOutcome { InitialisationFailed, HandedOver, RanFiler };
+
+// How long a second start looks for the first copy's window, which may still
+// be starting, before it runs as a filer itself.
+inline constexpr int kHandOverAttempts = 30;
+inline constexpr int kHandOverWaitMs = 100;
 
 StartupOutcome RunFiler(StartupPort& port);
 

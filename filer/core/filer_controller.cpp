@@ -1,5 +1,6 @@
 #include "filer/core/filer_controller.h"
 
+#include "filer/core/filer_app.h"
 #include "filer/model/layout.h"
 #include "settings/command_table.h"
 
@@ -171,7 +172,8 @@ void FilerController::CmdToggleMenu() {
 }
 
 void FilerController::CmdPathNotify() {
-  pending_path_ = settings_.ReadString("Etc", "CmdLine", "");
+  // The sender removed the quotes already; an older sender may not have.
+  pending_path_ = PathFromCommandLine(settings_.ReadString("Etc", "CmdLine", ""));
   if (pending_path_.empty()) return;  // the sender has brought us to the front
   OpenPendingPath();
   settings_.WriteString("Etc", "CmdLine", "");

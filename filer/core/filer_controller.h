@@ -68,6 +68,10 @@ struct FilerPorts {
   ShellPort& shell;
 };
 
+// A path relative to the current folder, or to a drive's own folder, made
+// absolute, with its "." and ".." components taken out.
+std::string AbsolutePath(FileSystemPort& fs, const std::string& path);
+
 // The long form of a path, each component as a directory search reports it;
 // empty when it cannot be made or reaches 260 characters.
 std::string LongPathForm(FileSystemPort& fs, const std::string& path);
@@ -136,6 +140,8 @@ class FilerController {
 
   // Navigation.
   bool ChangeFolder(const std::string& path);
+  // Makes the folder current when its path can be held; else nothing changes.
+  bool EnterFolder(const std::string& path);
   bool ChangeDrive(int drive);
   void OpenItem();
   void CmdParentFolder();

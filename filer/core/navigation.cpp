@@ -29,8 +29,19 @@ void FilerController::ListNewCurrentFolder() {
   SetSearchText("");
 }
 
+// A folder becomes current only when its path can be read back and held: one
+// that cannot (too long, or beyond what the system hands back) would be
+// listed as "" and saved as an empty tab, losing the tabs after it.
+bool FilerController::EnterFolder(const std::string& path) {
+  const std::string before = fs_.CurrentDirectory();
+  if (!fs_.ChangeDirectory(path)) return false;
+  if (path::Holdable(fs_.CurrentDirectory())) return true;
+  if (!before.empty()) fs_.ChangeDirectory(before);
+  return false;
+}
+
 bool FilerController::ChangeFolder(const std::string& path) {
-  if (!fs_.ChangeDirectory(path)) {
+  if (!EnterFolder(path)) {
     prompts_.Beep();
     prompts_.ShowError(kFolderError);
     return false;
@@ -48,7 +59,7 @@ bool FilerController::ChangeDrive(int drive) {
     }
     path = fs_.CurrentDirectory();
   }
-  if (!fs_.ChangeDirectory(path) && !fs_.ChangeDirectory(path::DriveRoot(path))) {
+  if (!EnterFolder(path) && !EnterFolder(path::DriveRoot(path))) {
     prompts_.Beep();
     prompts_.ShowError(kDriveError);
     return false;
@@ -246,7 +257,7 @@ void FilerController::EndTemporaryMove(bool go_back) {
       tab_set_.at(temp_.tab).path = folder;
     }
     view_mode_ = ViewMode::Normal;  // so that the listing below is a normal one
-    fs_.ChangeDirectory(folder);
+    EnterFolder(folder);
     FillList();
     RestoreCursor(temp_.names, temp_.bottom_row);
   }

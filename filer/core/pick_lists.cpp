@@ -95,7 +95,7 @@ void FilerController::LeaveListMode(bool go_back) {
   const ListModeSave saved = ExitListMode();
   if (go_back) {
     // The folder was saved as the system reported it; "D:" is D:\ here.
-    fs_.ChangeDirectory(path::DriveAsRoot(saved.folder));
+    EnterFolder(path::DriveAsRoot(saved.folder));
     FillList();
     RestoreCursor(saved.names, saved.bottom_row);
   } else {

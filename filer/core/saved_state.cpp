@@ -65,8 +65,28 @@ std::string LongPathForm(FileSystemPort& fs, const std::string& path) {
   return result.size() >= path::kMaxPath ? std::string() : result;
 }
 
+// A path given relative to the current folder (".", "..", "sub\x.txt",
+// "\x" on the current drive, "D:x" on drive D's own folder) made absolute.
+std::string AbsolutePath(FileSystemPort& fs, const std::string& path) {
+  if (path.substr(0, 2) == "\\\\") return path::Normalise(path);
+  const std::string current = fs.CurrentDirectory();
+  if (const int drive = path::DriveNumber(path); drive != 0) {
+    if (path.size() > 2 && path[2] == '\\') return path::Normalise(path);
+    std::string base;
+    if (drive == path::DriveNumber(current)) {
+      base = current;
+    } else if (!fs.DriveCurrentDirectory(drive, &base)) {
+      base = path::DriveRoot(path);
+    }
+    return path::Normalise(path::Join(base, path.substr(2)));
+  }
+  if (!path.empty() && path[0] == '\\') return path::Normalise(path::DriveRoot(current) + path);
+  return path::Normalise(path::Join(current, path));
+}
+
 bool FilerController::OpenPendingPath() {
   if (pending_path_.empty()) return false;
+  pending_path_ = AbsolutePath(fs_, pending_path_);
   uint32_t attributes = 0;
   if (!fs_.Attributes(pending_path_, &attributes)) return false;
   const std::string long_form = LongPathForm(fs_, pending_path_);
@@ -98,6 +118,7 @@ bool FilerController::OpenPendingPath() {
 }
 
 void FilerController::RestoreState() {
+  const std::string start_folder = fs_.CurrentDirectory();
   const ScreenRect& d = kDefaultWindowRect;
   const ScreenRect saved{settings_.ReadInt(kWindowRect, "left", d.left),
                          settings_.ReadInt(kWindowRect, "top", d.top),
@@ -139,7 +160,13 @@ void FilerController::RestoreState() {
   tab_set_.set_current(current);
   tabs_.SelectTab(current);
 
-  if (!OpenPendingPath()) ChangeFolder(tab_set_.at(current).path);
+  if (!OpenPendingPath() && !ChangeFolder(tab_set_.at(current).path)) {
+    // The current tab's folder is gone: after the error the list shows the
+    // start folder, and the title and the tab are true to it, so that a
+    // second start can still find this window.
+    EnterFolder(start_folder);
+    ListNewCurrentFolder();
+  }
   if (settings_.ReadInt(kWindowRect, "Menu", 1) == 0) CmdToggleMenu();
 }
 

@@ -30,7 +30,7 @@ void FilerController::SelectTab(int i) {
   }
   tabs_.SelectTab(i);
   const TabSlot& slot = tab_set_.at(i);
-  if (fs_.ChangeDirectory(slot.path)) {
+  if (EnterFolder(slot.path)) {
     FillList();
   } else {
     prompts_.Beep();
@@ -120,6 +120,7 @@ void FilerController::OnTabClick() {
 
 // The jump and command folders are places to pick from, not places visited.
 void FilerController::RecordFolder(const std::string& folder) {
+  if (folder.empty()) return;  // never an entry that would end the saved list
   if (cp932::EqualNoCase(folder, prefs_.jump_folder) ||
       cp932::EqualNoCase(folder, prefs_.command_folder)) {
     return;

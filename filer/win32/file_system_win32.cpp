@@ -25,9 +25,12 @@ void RememberCurrentFolder() {
 }  // namespace
 
 std::string Win32FileSystem::CurrentDirectory() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
-  return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+  // Room for 259 double-byte characters: a Japanese path under the limit in
+  // characters may pass MAX_PATH in bytes. Longer is empty, and the filer
+  // does not enter such a folder.
+  char path[MAX_PATH * 2] = {};
+  const DWORD n = GetCurrentDirectoryA(sizeof path, path);
+  return n > 0 && n < sizeof path ? std::string(path, n) : std::string();
 }
 
 bool Win32FileSystem::ChangeDirectory(const std::string& path) {

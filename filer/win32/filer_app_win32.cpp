@@ -62,6 +62,17 @@ std::string Win32Startup::WindowTitle(Window w) {
   return std::string(title, n > 0 ? n : 0);
 }
 
+std::string Win32Startup::WindowProgramPath(Window w) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(ToHwnd(w), &process_id);
+  UniqueHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, process_id));
+  if (!process) return {};
+  char path[MAX_PATH * 2] = {};
+  DWORD size = sizeof path;
+  if (!QueryFullProcessImageNameA(process.get(), 0, path, &size)) return {};
+  return std::string(path, size);
+}
+
 bool Win32Startup::IsMinimised(Window w) { return IsIconic(ToHwnd(w)) != FALSE; }
 
 void Win32Startup::Restore(Window w) { ShowWindow(ToHwnd(w), SW_RESTORE); }

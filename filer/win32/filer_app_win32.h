@@ -27,6 +27,8 @@ class Win32Startup : public StartupPort {
   Window FirstTopLevelWindow() override;
   Window NextTopLevelWindow(Window w) override;
   std::string WindowTitle(Window w) override;
+  std::string WindowProgramPath(Window w) override;
+  void Wait(int milliseconds) override { Sleep(static_cast<DWORD>(milliseconds)); }
   bool IsMinimised(Window w) override;
   void Restore(Window w) override;
   void ForegroundLastActivePopup(Window w) override;

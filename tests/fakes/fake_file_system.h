@@ -33,7 +33,11 @@ class FakeFileSystem : public FileSystemPort {
     uint64_t time;
   };
 
-  std::string CurrentDirectory() override { return current; }
+  // What the system hands back: nothing for a folder it cannot read back
+  // (on Win32 a path longer than the buffer).
+  std::string CurrentDirectory() override {
+    return !unreadable.empty() && cp932::EqualNoCase(current, unreadable) ? std::string() : current;
+  }
   bool ChangeDirectory(const std::string& path) override {
     const std::string p = Resolve(path);
     if (!IsFolder(p)) return false;
@@ -158,6 +162,7 @@ class FakeFileSystem : public FileSystemPort {
   }
 
   std::string current = "C:\\";
+  std::string unreadable;  // a folder whose path CurrentDirectory cannot give
   std::map<std::string, std::vector<Entry>> folders;
   std::set<std::string> vanished;
   uint32_t drives = 0x1C;  // C:, D:, E:

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -37,6 +38,17 @@ class FakeStartup : public StartupPort {
   Window FirstTopLevelWindow() override { return titles.empty() ? 0 : 1; }
   Window NextTopLevelWindow(Window w) override { return w < titles.size() ? w + 1 : 0; }
   std::string WindowTitle(Window w) override { return titles.at(w - 1); }
+  // Every window belongs to this copy unless the test says otherwise.
+  std::string WindowProgramPath(Window w) override {
+    auto it = programs.find(w);
+    return it == programs.end() ? module_path : it->second;
+  }
+  void Wait(int ms) override {
+    waited += ms;
+    // A copy still starting shows its window after a while.
+    if (late_title && waited >= late_after_ms) titles.push_back(*late_title);
+    if (late_title && waited >= late_after_ms) late_title.reset();
+  }
   bool IsMinimised(Window w) override { return minimised.count(w) != 0; }
   void Restore(Window w) override { log.push_back("restore " + std::to_string(w)); }
   void ForegroundLastActivePopup(Window w) override {
@@ -55,6 +67,10 @@ class FakeStartup : public StartupPort {
   std::string module_path = "D:\\Tools\\Qd\\Qd.exe";
   std::string command_line = "\"D:\\Tools\\Qd\\Qd.exe\" C:\\表示";
   std::vector<std::string> titles;
+  std::map<Window, std::string> programs;
+  std::optional<std::string> late_title;
+  int late_after_ms = 0;
+  int waited = 0;
   std::set<Window> minimised;
   std::vector<std::string> log;
 };
@@ -111,13 +127,70 @@ TEST_F(StartupTest, HandOverWithoutArgumentWritesAnEmptySlot) {
   EXPECT_EQ(port.log.back(), "post 1 32835");
 }
 
-TEST_F(StartupTest, NoRunningWindowEndsSilentlyAndKeepsTheSlot) {
+TEST_F(StartupTest, TheHandOverGoesOnlyToAFilerOfTheSameCopy) {
+  port.settings.WriteInt("Conf-Main", "NewProc", 1);
+  port.mutex_exists = true;
+  // B's filer is on top; A's (this copy, in another case) below it.
+  port.titles = {" Qd - [C:\\b\\*.*]", " Qd - [C:\\a\\*.*]"};
+  port.programs = {{1, "E:\\CopyB\\Qd.exe"}, {2, "d:\\tools\\QD\\Qd.exe"}};
+  EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
+  EXPECT_EQ(port.log.back(), "post 2 32835");
+  EXPECT_EQ(port.waited, 0);
+}
+
+TEST_F(StartupTest, AFilerStillStartingIsWaitedFor) {
   port.settings.WriteInt("Conf-Main", "NewProc", 1);
   port.mutex_exists = true;
   port.titles = {"Qd", "Program Manager"};  // the first filer is still starting
-  EXPECT_EQ(RunFiler(port), StartupOutcome::NoFilerFound);
-  EXPECT_EQ(port.log.back(), "close-mutex");
+  port.late_title = " Qd - [C:\\*.*]";
+  port.late_after_ms = 500;
+  EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
+  EXPECT_EQ(port.log.back(), "post 3 32835");
+  EXPECT_EQ(port.waited, 500);
   EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", ""), "C:\\表示");
+}
+
+TEST_F(StartupTest, WhenNoFilerOfThisCopyAnswersItRunsAsTheFilerWithThePath) {
+  port.settings.WriteInt("Conf-Main", "NewProc", 1);
+  port.settings.WriteString("Etc", "CmdLine", "");
+  port.mutex_exists = true;
+  port.titles = {" Qd - [C:\\b\\*.*]"};
+  port.programs = {{1, "E:\\CopyB\\Qd.exe"}};
+  EXPECT_EQ(RunFiler(port), StartupOutcome::RanFiler);
+  EXPECT_EQ(port.waited, (kHandOverAttempts - 1) * kHandOverWaitMs);
+  EXPECT_EQ(port.log[port.log.size() - 2], "run D:\\Tools\\Qd\\Qd.ini [C:\\表示]");
+  EXPECT_EQ(port.log.back(), "close-mutex");
+  // B's slot and ours are untouched: nothing was handed over.
+  EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", "x"), "");
+}
+
+TEST_F(StartupTest, QuotesAroundThePathGoAndLineBreaksAreNoPath) {
+  struct Case {
+    const char* command_line;
+    const char* path;
+  } cases[] = {
+      {"Qd.exe \"C:\\a b\"", "C:\\a b"},
+      {"Qd.exe \"C:\\a b\"  ", "C:\\a b"},
+      {"Qd.exe \"C:\\十申\"", "C:\\十申"},
+      {"Qd.exe \"C:\\a", "\"C:\\a"},
+      {"Qd.exe \"\"", ""},
+      {"Qd.exe C:\\a\r\n[Key]\r\n2067=32774", ""},
+      {"Qd.exe C:\\a\n", ""},
+  };
+  port.settings.WriteInt("Conf-Main", "NewProc", 1);
+  port.mutex_exists = true;
+  port.titles = {" Qd - [C:\\*.*]"};
+  for (const Case& c : cases) {
+    port.command_line = c.command_line;
+    port.settings.WriteString("Etc", "CmdLine", "stale");
+    EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver) << c.command_line;
+    EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", "x"), c.path) << c.command_line;
+    EXPECT_TRUE(port.settings.ReadSection("Key").empty()) << c.command_line;
+  }
+  port.mutex_exists = false;
+  port.command_line = "Qd.exe \"C:\\a b\"";
+  RunFiler(port);
+  EXPECT_EQ(port.log[port.log.size() - 2], "run D:\\Tools\\Qd\\Qd.ini [C:\\a b]");
 }
 
 TEST(CommandLineTail, IsTheTextAfterTheProgramNameUnchanged) {

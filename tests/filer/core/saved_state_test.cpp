@@ -288,17 +288,109 @@ TEST_F(SavedStateTest, ABareFileNameOpensInTheCurrentFolder) {
   EXPECT_TRUE(prompts.errors.empty());
 }
 
-TEST_F(SavedStateTest, AMissingOrQuotedPathIsIgnored) {
-  for (const char* path : {"C:\\nothing-here", "\"C:\\docs\""}) {
+TEST_F(SavedStateTest, AMissingPathIsIgnored) {
+  window = std::make_unique<FilerController>(
+      FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
+      "C:\\Qd", "C:\\nothing-here");
+  window->Initialise();
+  EXPECT_EQ(fs.current, "C:\\start");
+  EXPECT_TRUE(prompts.errors.empty());
+  EXPECT_EQ(window->pending_path(), "C:\\nothing-here");
+}
+
+// "Qd.exe .", "Qd.exe ..", a relative name: the folder they name opens.
+TEST_F(SavedStateTest, RelativePathsOpenTheFolderTheyName) {
+  MakeFolder("C:\\start\\sub");
+  fs.folders["C:\\start"].push_back({"sub", kAttrDirectory, 0, test::kJuly2000});
+  AddFile("C:\\start\\sub", "能力.doc");
+  struct Case {
+    const char* given;
+    const char* folder;
+    const char* cursor;
+  } cases[] = {
+      {".", "C:\\start", ".."},
+      {"..", "C:\\", "C:\\"},
+      {"sub", "C:\\start\\sub", ".."},
+      {".\\sub\\..\\sub\\能力.doc", "C:\\start\\sub", "能力.doc"},
+      {"\\docs", "C:\\docs", ".."},
+  };
+  for (const Case& c : cases) {
+    fs.current = "C:\\start";
+    prompts.errors.clear();
     window = std::make_unique<FilerController>(
         FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
-        "C:\\Qd", path);
+        "C:\\Qd", c.given);
     tabs = test::FakeTabStrip{};
+    history.items.clear();
     window->Initialise();
-    EXPECT_EQ(fs.current, "C:\\start") << path;
-    EXPECT_TRUE(prompts.errors.empty()) << path;
-    EXPECT_EQ(window->pending_path(), path);
+    EXPECT_TRUE(prompts.errors.empty()) << c.given;
+    EXPECT_EQ(fs.current, c.folder) << c.given;
+    EXPECT_EQ(window->tab_set().at(0).path, c.folder) << c.given;
+    if (std::string(c.cursor) != "C:\\") {
+      EXPECT_EQ(CursorName(), c.cursor) << c.given;
+    }
   }
+}
+
+TEST_F(SavedStateTest, AQuotedPathHandedOverOpens) {
+  FilerController& w = Make();
+  settings.WriteString("Etc", "CmdLine", "\"C:\\docs\\report.txt\"");
+  w.OnCommand(CmdPathNotify);
+  EXPECT_EQ(fs.current, "C:\\docs");
+  EXPECT_EQ(CursorName(), "report.txt");
+}
+
+// Saved CurSel=1 with DIR1 gone: after the error the start folder is
+// listed, and the title and the tab say so (a second start looks for the
+// title).
+TEST_F(SavedStateTest, AVanishedCurrentTabShowsTheStartFolder) {
+  settings.WriteString("Tab", "DIR0", "C:\\P");
+  settings.WriteString("Tab", "DIR1", "C:\\gone");
+  settings.WriteInt("Tab", "CurSel", 1);
+  FilerController& w = Make();
+  EXPECT_EQ(prompts.errors, (Strings{"フォルダ移動エラー"}));
+  EXPECT_EQ(fs.current, "C:\\start");
+  EXPECT_EQ(frame.title, " Qd - [C:\\start\\*.*]");
+  EXPECT_EQ(w.tab_set().at(1).path, "C:\\start");
+  EXPECT_EQ(tabs.texts, (Strings{"P", "start"}));
+  EXPECT_EQ(list.RowCount(), 1);  // its ".."
+  EXPECT_EQ(search.CellText(0, 3), "1");
+}
+
+// Paths the filer cannot hold: one of 260 characters or more, and one the
+// file system cannot hand back. Entering them fails as a folder change
+// fails, and no empty path is ever saved for a tab or the history.
+TEST_F(SavedStateTest, AFolderWhosePathCannotBeHeldIsNotEntered) {
+  const std::string base = "C:\\" + std::string(240, 'd');  // 243 characters
+  MakeFolder(base);
+  MakeFolder(base + "\\" + std::string(15, 'e'));   // 259: the longest that is held
+  MakeFolder(base + "\\" + std::string(16, 'f'));   // 260
+  std::string japanese = "C:\\";
+  for (int i = 0; i < 200; ++i) japanese += "表";  // 203 characters, 403 bytes
+  MakeFolder(japanese);
+  settings.WriteString("Tab", "DIR0", base);
+  settings.WriteString("Tab", "DIR1", "C:\\P");
+  FilerController& w = Make();
+  EXPECT_TRUE(w.ChangeFolder(std::string(15, 'e')));
+  EXPECT_TRUE(w.ChangeFolder(".."));
+  prompts.errors.clear();
+  EXPECT_FALSE(w.ChangeFolder(std::string(16, 'f')));
+  EXPECT_EQ(prompts.errors, (Strings{"フォルダ移動エラー"}));
+  EXPECT_EQ(fs.current, base);
+  EXPECT_EQ(w.tab_set().at(0).path, base);
+  EXPECT_EQ(frame.title, " Qd - [" + base + "\\*.*]");
+  EXPECT_TRUE(w.ChangeFolder(japanese));  // under 260 characters: held
+  fs.unreadable = japanese;               // the system cannot hand it back now
+  EXPECT_TRUE(w.ChangeFolder("C:\\P"));
+  EXPECT_FALSE(w.ChangeFolder(japanese));
+  EXPECT_EQ(fs.current, "C:\\P");
+  Exit();
+  for (const SettingsEntry& e : settings.ReadSection("Tab")) EXPECT_FALSE(e.value.empty()) << e.key;
+  for (const SettingsEntry& e : settings.ReadSection("History")) {
+    EXPECT_FALSE(e.value.empty()) << e.key;
+  }
+  EXPECT_EQ(Tab(0), "C:\\P");
+  EXPECT_EQ(Tab(1), "C:\\P");
 }
 
 TEST(LongPathForm, ReplacesEveryComponentFromTheLast) {
