@@ -73,6 +73,37 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::size_t LastCharStart(std::string_view text) {
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
+  return last;
+}
+
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+  return prefix.size() <= text.size() && CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
+}
+
+std::size_t FindInUpperCased(std::string_view text, std::string_view needle) {
+  for (std::size_t i = 0; i + needle.size() <= text.size(); i += CharLength(text, i)) {
+    std::size_t k = i;  // walks `text` by characters
+    std::size_t j = 0;  // walks `needle` by bytes
+    while (j < needle.size()) {
+      const std::size_t n = CharLength(text, k);
+      if (n == 1) {
+        if (FoldUpper(static_cast<unsigned char>(text[k])) != static_cast<unsigned char>(needle[j])) {
+          break;
+        }
+      } else if (j + 1 >= needle.size() || text[k] != needle[j] || text[k + 1] != needle[j + 1]) {
+        break;  // a double-byte character matches whole or not at all
+      }
+      k += n;
+      j += n;
+    }
+    if (j == needle.size()) return i;
+  }
+  return std::string_view::npos;
+}
+
 std::size_t CharCount(std::string_view text) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) ++n;

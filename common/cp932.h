@@ -23,6 +23,19 @@ std::size_t CharLength(std::string_view text, std::size_t pos);
 std::size_t FindChar(std::string_view text, char ch, std::size_t from = 0);
 std::size_t FindLastChar(std::string_view text, char ch);
 
+// Where the last character starts (0 for an empty text).
+std::size_t LastCharStart(std::string_view text);
+
+// Whether the first prefix.size() bytes of `text` equal `prefix` without
+// regard to the case of single-byte letters. Compares in place.
+bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+
+// The first position, on a character boundary of `text`, where `text` with
+// its single-byte letters upper-cased holds `needle` byte for byte; npos if
+// none. A trail byte never starts a match and is never upper-cased, so ア
+// (83 41) holds no "A". Compares in place.
+std::size_t FindInUpperCased(std::string_view text, std::string_view needle);
+
 // The number of characters: a lead byte and its trail byte count once.
 std::size_t CharCount(std::string_view text);
 

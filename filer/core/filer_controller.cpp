@@ -162,9 +162,6 @@ void FilerController::SetSearchLineField(SearchField field, std::string_view tex
   search_line_.SetCellText(0, static_cast<int>(field), text);
 }
 
-std::string FilerController::SearchText() const {
-  return search_line_.CellText(0, static_cast<int>(SearchField::Search));
-}
 
 void FilerController::CmdToggleMenu() {
   frame_.ShowMenuBar(!menu_shown_);

@@ -107,7 +107,7 @@ class FilerController {
 
   void ShowMessage(std::string_view text, bool repaint);
   void SetSearchLineField(SearchField field, std::string_view text);
-  std::string SearchText() const;
+  const std::string& SearchText() const { return search_text_; }
   void CmdToggleMenu();
   // A second start has written its command line to Etc/CmdLine.
   void CmdPathNotify();
@@ -213,7 +213,7 @@ class FilerController {
   void ListPieces();
   int CursorRow() const;  // the first selected row, or -1
   int BottomRow() const;
-  bool RowMatches(int row, std::string_view text) const;
+  bool RowMatches(int row, std::string_view text, std::string& scratch) const;
   void SearchStep(bool forward);
   bool SortKey(int vk);
   void SetSearchText(std::string_view text);
@@ -252,6 +252,8 @@ class FilerController {
   bool no_folder_ = false;
   int last_key_code_ = 0;
   bool search_step_ = false;
+  std::string search_text_;
+  char pending_lead_byte_ = 0;  // the first half of a typed double-byte character
 
   // What list mode replaced, to be given back when it ends.
   struct ListModeSave {

@@ -19,12 +19,25 @@ bool FilerController::OnKey(KeyMessage kind, int code) {
   const bool ctrl = keys_.CtrlDown();
   const bool alt = keys_.AltDown();
   if (kind == KeyMessage::Char) {
-    if (ctrl) return false;
-    if (code >= 'A' && code <= 'Z' && shift) return false;
-    char byte = static_cast<char>(code & 0xFF);
-    if (byte >= 'a' && byte <= 'z') byte = static_cast<char>(byte - 'a' + 'A');
+    const char byte = static_cast<char>(code & 0xFF);
+    std::string typed;
+    if (pending_lead_byte_ != 0) {
+      // An input method sends a double-byte character as two messages: the
+      // trail byte completes it and is never folded (Ｂ is 82 61).
+      typed = {pending_lead_byte_, byte};
+      pending_lead_byte_ = 0;
+    } else {
+      if (ctrl) return false;
+      if (code >= 'A' && code <= 'Z' && shift) return false;
+      if (cp932::IsLeadByte(static_cast<unsigned char>(byte))) {
+        pending_lead_byte_ = byte;  // half a character: wait for its trail byte
+        file_list_.Focus();
+        return true;
+      }
+      typed = cp932::ToUpper(std::string_view(&byte, 1));
+    }
     file_list_.Focus();
-    const std::string text = SearchText() + byte;
+    const std::string text = search_text_ + typed;
     SetSearchText(text);
     if (!FindItem(text, true)) ShowMessage("not found [" + text + "]", false);
     return true;
@@ -62,27 +75,29 @@ bool FilerController::SortKey(int vk) {
   return false;
 }
 
+// The search text lives here, not in the search line's cell: the cell holds
+// Unicode and could not keep half a character.
 void FilerController::SetSearchText(std::string_view text) {
+  search_text_ = text;
+  pending_lead_byte_ = 0;
   SetSearchLineField(SearchField::Search, text);
 }
 
 int FilerController::CursorRow() const { return file_list_.NextSelected(-1); }
 
-bool FilerController::RowMatches(int row, std::string_view text) const {
+// Names are compared where they lie in the row store: a key press visits
+// every row, and building each name would cost an allocation per row.
+bool FilerController::RowMatches(int row, std::string_view text, std::string& scratch) const {
   if (!text.empty() && text[0] == ';') {
-    std::string key = ";";
-    if (!rows_.IsFolder(row)) {
-      const std::string ext = rows_.ExtText(row);
-      if (!ext.empty()) key += ext.substr(1);
-    }
-    return key.size() >= text.size() && cp932::EqualNoCase(key.substr(0, text.size()), text);
+    std::string_view ext = rows_.IsFolder(row) ? std::string_view() : rows_.ExtView(row, scratch);
+    if (!ext.empty()) ext.remove_prefix(1);  // the dot
+    return cp932::StartsWithNoCase(ext, text.substr(1));
   }
-  const std::string name = rows_.ItemName(row);
+  const std::string_view name = rows_.ItemNameView(row, scratch);
   if (!text.empty() && text[0] == ':') {
-    return cp932::ToUpper(name).find(text.substr(1)) != std::string::npos;
+    return cp932::FindInUpperCased(name, text.substr(1)) != std::string_view::npos;
   }
-  return name.size() >= text.size() &&
-         cp932::EqualNoCase(std::string_view(name).substr(0, text.size()), text);
+  return cp932::StartsWithNoCase(name, text);
 }
 
 bool FilerController::FindItem(std::string_view text, bool forward) {
@@ -90,9 +105,10 @@ bool FilerController::FindItem(std::string_view text, bool forward) {
   const int cursor = CursorRow();
   const int start = cursor < 0 ? 0 : cursor;
   if (count > 0) {
+    std::string scratch;
     int row = start;
     do {
-      if (RowMatches(row, text)) {
+      if (RowMatches(row, text, scratch)) {
         MoveCursor(start, row);
         ShowMessage("", false);
         return true;
@@ -188,13 +204,16 @@ void FilerController::CmdSearchComplete() {
   if (cursor < 0) return;
   const std::string name = rows_.ItemName(cursor);
   const std::string text = SearchText();
-  if (name.size() > text.size()) SetSearchText(text + name[text.size()]);
+  // The next whole character of the name, unchanged in case.
+  if (name.size() > text.size()) {
+    SetSearchText(text + name.substr(text.size(), cp932::CharLength(name, text.size())));
+  }
 }
 
 void FilerController::CmdSearchBackspace() {
   std::string text = SearchText();
   if (text.empty()) return;
-  text.pop_back();
+  text.erase(cp932::LastCharStart(text));  // the last character, not its last byte
   SetSearchText(text);
 }
 

@@ -65,7 +65,7 @@ bool FilerController::EnterListMode(ListKind kind) {
   }
   SetSearchLineField(SearchField::Mode, mode_text);
   view_mode_ = ViewMode::List;
-  SetSearchLineField(SearchField::Search, "");
+  SetSearchText("");
   SetSearchLineField(SearchField::FileInf, "");
   return true;
 }

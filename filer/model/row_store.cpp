@@ -148,6 +148,25 @@ std::string RowStore::ItemName(int row) const {
   return std::string(bytes);
 }
 
+std::string_view RowStore::ItemNameView(int row, std::string& scratch) const {
+  if (kind_ == Kind::Picks) {
+    scratch = ItemName(row);
+    return scratch;
+  }
+  const Row& r = rows_[row];
+  std::string_view bytes = Bytes(r);
+  if (r.attributes & kAttrDirectory) bytes.remove_prefix(1);
+  return bytes;
+}
+
+std::string_view RowStore::ExtView(int row, std::string& scratch) const {
+  if (kind_ == Kind::Picks) {
+    scratch = Text(row, 1);
+    return scratch;
+  }
+  return ExtOf(rows_[row]);
+}
+
 uint64_t RowStore::SizeOf(int row) const {
   if (kind_ == Kind::Picks) return 0;
   const Row& r = rows_[row];

@@ -36,6 +36,11 @@ class RowStore {
   // row's texts. A pick row's meaning is in Pick(row).
   bool IsFolder(int row) const;  // the Size text is "<DIR>"
   std::string ItemName(int row) const;
+  // The same without building a string for a listing row (the search looks
+  // at every row per key press); a pick row's is put together in `scratch`.
+  std::string_view ItemNameView(int row, std::string& scratch) const;
+  // The Ext text likewise: the extension with its dot, or empty.
+  std::string_view ExtView(int row, std::string& scratch) const;
   std::string_view NameText(int row) const;  // column 0
   std::string ExtText(int row) const;        // column 1
   uint64_t SizeOf(int row) const;            // a file's size; 0 for a folder

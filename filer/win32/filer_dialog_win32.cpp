@@ -209,7 +209,8 @@ LRESULT FilerDialog::OnFileListNotify(NMHDR* header) {
       file_list_.OnGetDisplayInfo(*reinterpret_cast<NMLVDISPINFOA*>(header));
       return 0;
     case LVN_ODFINDITEMA:
-      return -1;  // typed characters are the filer's own search
+    case LVN_ODFINDITEMW:
+      return file_list_.OnFindItem();
     case LVN_COLUMNCLICK:
       filer_->OnHeaderClick(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
       return 0;

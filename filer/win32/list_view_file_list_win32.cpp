@@ -10,6 +10,10 @@ void ListViewFileList::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
   CopyCellText(rows_->Text(item.iItem, item.iSubItem), item.pszText, item.cchTextMax);
 }
 
+LRESULT ListViewFileList::OnFindItem() const {
+  return ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+}
+
 void ListViewFileList::SetRowCount(int count) {
   // Shrinking to nothing drops every selected range and the focus at once;
   // clearing the states row by row would visit every row.

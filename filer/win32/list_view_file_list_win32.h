@@ -18,6 +18,10 @@ class ListViewFileList : public ListViewBase<FileListPort> {
 
   // The control asks for a cell's text when it draws the cell.
   void OnGetDisplayInfo(NMLVDISPINFOA& info) const;
+  // The control's own type-ahead asks which row a typed character names.
+  // Typed characters are the filer's own search, so the answer is the row
+  // the cursor is on: "no row" would make the control move to row 0.
+  LRESULT OnFindItem() const;
 
   void SetRowCount(int count) override;
   int RowCount() const override;

@@ -116,6 +116,56 @@ TEST_F(KeysTest, TypedLettersSearchIncrementally) {
   EXPECT_EQ(w.SearchText(), "REC");
 }
 
+// An input method sends each double-byte character as two character
+// messages, lead byte first (表 is 95 then 5C). The search line's cell holds
+// Unicode and cannot keep a lone lead byte, so the text lives in the filer.
+TEST_F(KeysTest, JapaneseTypedAsTwoMessagesPerCharacterIsFound) {
+  for (const char* name : {"表示", "ソフト.doc", "アイ.dat", "ポスト.txt", "予定表.xls"}) {
+    AddFile("C:\\work", name);
+  }
+  struct Case {
+    std::string typed;
+    std::string found;  // empty: not found, and the last character is taken back
+    std::string text_after;
+  } cases[] = {
+      {"表示", "表示", "表示"},
+      {"ソ", "ソフト.doc", "ソ"},
+      {"Ｂ溝", "Ｂ溝.txt", "Ｂ溝"},    // trail bytes 0x61 are not folded to 0x41
+      {"ホテル", "ホテル.TXT", "ホテル"},  // 83 7A stays 83 7A
+      {"ポスト", "ポスト.txt", "ポスト"},
+      {"予定表.X", "予定表.xls", "予定表.X"},
+      {":A", "about.doc", ":A"},      // never the trail byte of ア (83 41)
+      {":\\", "", ":"},             // ソ (83 5C) holds no backslash
+      {":|", "", ":"},               // ポ (83 7C) holds no bar
+      {":イ.D", "アイ.dat", ":イ.D"},
+      {"表X", "", "表"},             // a failed search takes back one character
+      {"ソソ", "", "ソ"},            // ... a whole double-byte one
+  };
+  FilerController& w = Make();
+  for (const Case& c : cases) {
+    w.OnCommand(CmdSearchClear);
+    list.Select({0});
+    Type(c.typed);
+    EXPECT_EQ(w.SearchText(), c.text_after) << c.typed;
+    EXPECT_EQ(search.CellText(0, 0), c.text_after) << c.typed;
+    if (!c.found.empty()) {
+      EXPECT_EQ(CursorName(), c.found) << c.typed;
+      EXPECT_EQ(message.CellText(0, 0), "") << c.typed;
+    } else {
+      EXPECT_EQ(message.CellText(0, 0), "not found [" + c.typed + "]") << c.typed;
+    }
+  }
+  // Backspace and completion work on whole characters too.
+  w.OnCommand(CmdSearchClear);
+  Type("ポ");
+  w.OnCommand(CmdSearchComplete);
+  EXPECT_EQ(w.SearchText(), "ポス");
+  w.OnCommand(CmdSearchBackspace);
+  EXPECT_EQ(w.SearchText(), "ポ");
+  w.OnCommand(CmdSearchBackspace);
+  EXPECT_EQ(w.SearchText(), "");
+}
+
 TEST_F(KeysTest, FindItemMatchRules) {
   struct Case {
     std::string text;
