@@ -84,6 +84,14 @@ bool FilerDialog::PreTranslate(const MSG& msg) {
       return filer_->OnKey(KeyMessage::SysKeyDown, static_cast<int>(msg.wParam));
     case WM_CHAR:
       return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
+    case WM_IME_CHAR:
+      // A whole double-byte character, lead byte above: the filer takes it
+      // as the two character messages it would otherwise become.
+      if (msg.wParam > 0xFF) {
+        filer_->OnKey(KeyMessage::Char, static_cast<int>((msg.wParam >> 8) & 0xFF));
+        return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
+      }
+      return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
     default:
       return false;
   }
