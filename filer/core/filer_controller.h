@@ -108,6 +108,8 @@ class FilerController {
   void ShowMessage(std::string_view text, bool repaint);
   void SetSearchLineField(SearchField field, std::string_view text);
   const std::string& SearchText() const { return search_text_; }
+  // The incremental search's text, shown in the search line's first field.
+  void SetSearchText(std::string_view text);
   void CmdToggleMenu();
   // A second start has written its command line to Etc/CmdLine.
   void CmdPathNotify();
@@ -216,7 +218,6 @@ class FilerController {
   bool RowMatches(int row, std::string_view text, std::string& scratch) const;
   void SearchStep(bool forward);
   bool SortKey(int vk);
-  void SetSearchText(std::string_view text);
   void TreeMove(bool with_files);
   void ListNewCurrentFolder();
   void DeleteFromPickList(bool confirm);

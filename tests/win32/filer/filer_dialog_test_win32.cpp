@@ -546,12 +546,12 @@ TEST_F(NavigationDialogTest, FolderBrowserCancelChangesNothingAndOkTakesTheIniti
   FilerDialog& d = Open();
   d.filer().ChangeFolder(folder.File("表示"));
   for (UINT answer : {IDCANCEL, IDOK}) {
-    d.filer().SetSearchLineField(SearchField::Search, "X");  // a folder change empties it
+    d.filer().SetSearchText("X");  // a folder change empties it
     g_browser = BrowserSeen{};
     g_browser.owner = d.hwnd();
     g_browser.answer = answer;
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBrowser);
-    SendMessageA(d.hwnd(), WM_COMMAND, 32777, 0);  // CmdTreeMove
+    SendMessageA(d.hwnd(), WM_COMMAND, CmdTreeMove, 0);
     KillTimer(nullptr, timer);
     ASSERT_TRUE(g_browser.answered);
     EXPECT_FALSE(g_browser.title.empty());
