@@ -98,8 +98,6 @@ class FilerController {
 
   void OnHeaderClick(int column) { SortList(column, SortMode::User); }
 
-  // The text of a file list cell, for the list control to show.
-  std::string CellText(int row, int column) const { return rows_.Text(row, column); }
 
   // Esc, the close box and CmdExit: back out of a pick list or a temporary
   // move first, ask when Conf-Main/Esc is set, then save and close.

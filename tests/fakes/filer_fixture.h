@@ -52,7 +52,7 @@ class FilerFixture : public ::testing::Test {
 
   std::vector<std::string> Column(int column) const {
     std::vector<std::string> texts;
-    for (int r = 0; r < window->rows().size(); ++r) texts.push_back(window->CellText(r, column));
+    for (int r = 0; r < window->rows().size(); ++r) texts.push_back(window->rows().Text(r, column));
     return texts;
   }
   std::vector<std::string> Names() const {
