@@ -73,7 +73,7 @@ struct FilerPorts {
 std::string AbsolutePath(FileSystemPort& fs, const std::string& path);
 
 // The long form of a path, each component as a directory search reports it;
-// empty when it cannot be made or reaches 260 characters.
+// empty when it cannot be made or reaches 260 bytes.
 std::string LongPathForm(FileSystemPort& fs, const std::string& path);
 
 class FilerController {
@@ -97,7 +97,6 @@ class FilerController {
   bool OnKey(KeyMessage kind, int code);
 
   void OnHeaderClick(int column) { SortList(column, SortMode::User); }
-
 
   // Esc, the close box and CmdExit: back out of a pick list or a temporary
   // move first, ask when Conf-Main/Esc is set, then save and close.
