@@ -5,10 +5,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "common/win32/handles_win32.h"
+#include "filer/core/filer_app.h"
 #include "settings/win32/profile_settings_file_win32.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
@@ -152,6 +155,8 @@ struct ExtremeCase {
   std::vector<std::pair<const char*, const char*>> entries;  // "Section/key", value
 };
 
+void PrintTo(const ExtremeCase& c, std::ostream* os) { *os << c.name; }
+
 class ExtremeSettingsTest : public ::testing::TestWithParam<ExtremeCase> {};
 
 TEST_P(ExtremeSettingsTest, TheFilerShowsItsWindowOnScreenAndEndsWithCodeZero) {
@@ -172,7 +177,16 @@ TEST_P(ExtremeSettingsTest, TheFilerShowsItsWindowOnScreenAndEndsWithCodeZero) {
   EXPECT_TRUE(MeetsScreen(r)) << r.left << "," << r.top << "-" << r.right << "," << r.bottom;
   EXPECT_GT(r.right - r.left, 0);
   EXPECT_GT(r.bottom - r.top, 0);
-  EXPECT_TRUE(EndsNormally(qd));
+  // The message area and the search line are as wide as several file list
+  // columns together; a sum that wrapped round would be a negative width.
+  for (const auto& [pane, column] : {std::pair{1001, 0}, std::pair{1001, 1}, std::pair{1004, 0}}) {
+    EXPECT_GE(SendMessageA(GetDlgItem(main, pane), LVM_GETCOLUMNWIDTH, column, 0), 0)
+        << pane << " column " << column;
+  }
+  ASSERT_TRUE(EndsNormally(qd));
+  // The state is still saved: the folder visited is in the history.
+  EXPECT_EQ(ini.ReadString("History", "path0", ""), dir.path());
+  EXPECT_EQ(ini.ReadString("Tab", "DIR0", ""), dir.path());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -180,10 +194,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ExtremeCase{"HistoryMin", {{"Conf-Main/History", "-2147483648"}}},
                       ExtremeCase{"ColumnSumPast2To31",
                                   {{"ColumnWidth/Name", "2147483647"},
-                                   {"ColumnWidth/Ext", "2147483647"},
-                                   {"ColumnWidth/Size", "1073741824"},
+                                   {"ColumnWidth/Ext", "1000"},
+                                   {"ColumnWidth/Size", "1000"},
                                    {"ColumnWidth/Date", "2147483647"},
-                                   {"ColumnWidth/Attr", "2147483647"}}},
+                                   {"ColumnWidth/Attr", "1000"}}},
                       ExtremeCase{"WindowRectWidest",
                                   {{"WindowRect/left", "-2147483648"},
                                    {"WindowRect/top", "-2147483648"},
@@ -201,6 +215,8 @@ struct ColumnCase {
   const char* edited;
   const char* saved;
 };
+
+void PrintTo(const ColumnCase& c, std::ostream* os) { *os << c.key << "=" << c.edited; }
 
 class NegativeColumnWidthTest : public ::testing::TestWithParam<ColumnCase> {};
 
@@ -449,22 +465,37 @@ TEST(QdHardening, ASecondStartHandsOverToItsOwnCopyNotToTheTopFiler) {
   EXPECT_TRUE(EndsNormally(b));
 }
 
-TEST(QdHardening, WithOnlyAnotherCopysFilerRunningASecondStartRunsAsTheFiler) {
-  Win32TempDir one, two, target;
-  ProfileSettingsFile(one.File("Qd.ini")).WriteInt("Conf-Main", "NewProc", 1);
-  ProfileSettingsFile(two.File("Qd.ini")).WriteInt("Conf-Main", "NewProc", 1);
-  QdProcess b(two.path());
-  HWND main_b = b.WaitForMainWindow();
-  ASSERT_NE(main_b, nullptr);
-  ASSERT_TRUE(WaitForTitle(main_b, TitleOf(two.path())));
+// With no filer of its own copy to take the path, a start runs as the filer,
+// whether that copy is not running at all or is still starting (its mutex
+// held, no window yet); the other copy's filer on top is left alone.
+TEST(QdHardening, WithoutAFilerOfItsOwnCopyASecondStartRunsAsTheFiler) {
+  for (const bool own_mutex_held : {false, true}) {
+    SCOPED_TRACE(own_mutex_held ? "own copy still starting" : "own copy not running");
+    Win32TempDir one, two, target;
+    ProfileSettingsFile ini_a(one.File("Qd.ini"));
+    ProfileSettingsFile ini_b(two.File("Qd.ini"));
+    ini_a.WriteInt("Conf-Main", "NewProc", 1);
+    ini_b.WriteInt("Conf-Main", "NewProc", 1);
+    QdProcess b(two.path());
+    HWND main_b = b.WaitForMainWindow();
+    ASSERT_NE(main_b, nullptr);
+    ASSERT_TRUE(WaitForTitle(main_b, TitleOf(two.path())));
+    SetForegroundWindow(main_b);
+    UniqueHandle starting;
+    if (own_mutex_held) {
+      starting.reset(CreateMutexA(nullptr, FALSE, InstanceMutexName(one.File("Qd.ini")).c_str()));
+      ASSERT_TRUE(starting);
+    }
 
-  QdProcess a(one.path(), target.path());
-  HWND main_a = a.WaitForMainWindow();
-  ASSERT_NE(main_a, nullptr);
-  EXPECT_TRUE(WaitForTitle(main_a, TitleOf(target.path()))) << WindowTitle(main_a);
-  EXPECT_EQ(WindowTitle(main_b), TitleOf(two.path()));
-  EXPECT_TRUE(EndsNormally(a));
-  EXPECT_TRUE(EndsNormally(b));
+    QdProcess a(one.path(), target.path());
+    HWND main_a = a.WaitForMainWindow();
+    ASSERT_NE(main_a, nullptr) << "exit code " << a.ExitCode();
+    EXPECT_TRUE(WaitForTitle(main_a, TitleOf(target.path()))) << WindowTitle(main_a);
+    EXPECT_EQ(WindowTitle(main_b), TitleOf(two.path()));
+    EXPECT_EQ(ini_b.ReadString("Etc", "CmdLine", ""), "");
+    EXPECT_TRUE(EndsNormally(a));
+    EXPECT_TRUE(EndsNormally(b));
+  }
 }
 
 // --- Typed characters ----------------------------------------------------------
