@@ -22,6 +22,9 @@ class Win32TempDir {
   std::string path_;
 };
 
+// Creates a folder; its path may pass MAX_PATH, which the A functions refuse.
+bool CreateFolder(const std::string& path);
+
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 

@@ -104,7 +104,11 @@ std::string RemoteTabText(HWND tabs, int index) {
   });
 }
 
-QdProcess::QdProcess(const std::string& folder, const std::string& args) {
+QdProcess::QdProcess(const std::string& folder, const std::string& args)
+    : QdProcess(folder, args, folder) {}
+
+QdProcess::QdProcess(const std::string& folder, const std::string& args,
+                     const std::string& current_dir) {
   const std::string exe = folder + "\\Qd.exe";
   if (GetFileAttributesA(exe.c_str()) == INVALID_FILE_ATTRIBUTES) {
     CopyFileA(BuiltQdExe().c_str(), exe.c_str(), FALSE);
@@ -114,8 +118,8 @@ QdProcess::QdProcess(const std::string& folder, const std::string& args) {
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                     &pi)) {
+  if (CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, current_dir.c_str(),
+                     &si, &pi)) {
     process_.reset(pi.hProcess);
     CloseHandle(pi.hThread);
     pid_ = pi.dwProcessId;
@@ -155,6 +159,26 @@ HWND QdProcess::WaitForMainWindow(DWORD ms) {
 HWND QdProcess::WaitForPopup(DWORD ms) {
   return WaitForDialog([&](HWND w) { return w != main_; }, ms);
 }
+
+HWND QdProcess::WaitForBoxWithText(const std::string& text, DWORD ms) {
+  return WaitForDialog(
+      [&](HWND w) {
+        for (const std::string& t : ChildTexts(w)) {
+          if (t == text) return true;
+        }
+        return false;
+      },
+      ms);
+}
+
+bool QdProcess::ShowsOtherDialog() const {
+  for (HWND w : ProcessWindows(pid_)) {
+    if (IsDialog(w) && w != main_) return true;
+  }
+  return false;
+}
+
+void ClickButton(HWND dialog, int id) { SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
 void QdProcess::PostKey(UINT vk) {
   GUITHREADINFO info{};

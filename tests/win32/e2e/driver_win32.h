@@ -26,6 +26,9 @@ std::string WindowTitle(HWND w);
 // A cell text of a list view in another process (the buffer must live in
 // that process).
 std::string RemoteItemText(HWND list, int row, int column);
+// Presses a button of a dialog in another process.
+void ClickButton(HWND dialog, int id);
+
 // The text of the selected tab of a tab control in another process.
 std::string RemoteTabText(HWND tabs, int index);
 
@@ -33,6 +36,8 @@ class QdProcess {
  public:
   // Copies Qd.exe into `folder` (once) and starts it with `args`.
   QdProcess(const std::string& folder, const std::string& args = "");
+  // The same, with `current_dir` as the process's current folder.
+  QdProcess(const std::string& folder, const std::string& args, const std::string& current_dir);
   ~QdProcess();  // ends a copy that is still running
   QdProcess(const QdProcess&) = delete;
   QdProcess& operator=(const QdProcess&) = delete;
@@ -43,6 +48,11 @@ class QdProcess {
   HWND WaitForMainWindow(DWORD ms = 10000);
   // A second visible dialog of the process above the main window.
   HWND WaitForPopup(DWORD ms = 10000);
+  // A dialog of the process (a message box) with `text` among its
+  // children's texts, once it is shown; it may come before the main window.
+  HWND WaitForBoxWithText(const std::string& text, DWORD ms = 10000);
+  // Whether a dialog other than the main window is shown.
+  bool ShowsOtherDialog() const;
   // Posts a key press to the control that has the focus in the main window.
   void PostKey(UINT vk);
   bool WaitForExit(DWORD ms = 10000);
