@@ -161,33 +161,143 @@ void RowStore::SortByNameText() {
     });
     return;
   }
-  std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) {
-    return cp932::CompareNoCase(NameTextOf(a), NameTextOf(b)) < 0;
-  });
+  SortRows(kNameTextOrder, true);
 }
 
-int RowStore::Compare(int column, const Row& a, const Row& b) const {
-  const bool fa = a.attributes & kAttrDirectory;
-  const bool fb = b.attributes & kAttrDirectory;
-  switch (column) {
-    case 0:
-      if (fa != fb) return fa ? -1 : 1;
-      return cp932::CompareNoCase(Bytes(a), Bytes(b));  // Name followed by Ext
-    case 1:
-      return cp932::CompareNoCase(ExtOf(a), ExtOf(b));
-    case 2:
-      // Folders (no size) first, then sizes of any length in numeric order.
-      if (fa != fb) return fa ? -1 : 1;
-      if (fa) return 0;
-      return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
-    case 3:
-      return a.time < b.time ? -1 : a.time > b.time ? 1 : 0;
-    case 4:
-      return static_cast<int>(AttributeKey(a.attributes)) -
-             static_cast<int>(AttributeKey(b.attributes));
-    default:
-      return 0;
+namespace {
+
+// A row's place in a sort: its column's order packed into integers, so that
+// most comparisons read neither the row nor its name. Rows were compared
+// through an index into the store before; at a million rows those scattered
+// reads cost ten times the sort itself.
+struct SortItem {
+  uint64_t key[2];
+  // Three more text bytes and the text's length, or kLongText when the
+  // text goes on beyond the packed bytes.
+  uint32_t tail;
+  uint32_t index;  // the row's old index, the last key: the sort is stable
+};
+
+constexpr uint32_t kLongText = 0xFF;
+constexpr std::size_t kPackedBytes = 19;
+
+// The text as CompareNoCase sees it: single-byte letters folded, trail bytes
+// kept. Folding never turns a byte into a lead byte or back, so two texts
+// split into characters alike up to their first difference, and comparing
+// the folded bytes as unsigned, shorter first on a tie, gives CompareNoCase's
+// order. `first` goes before the text (the folders-first rule).
+void PackText(std::string_view text, int first, SortItem* item) {
+  unsigned char b[kPackedBytes + 1] = {};
+  std::size_t n = 0;
+  if (first >= 0) b[n++] = static_cast<unsigned char>(first);
+  const std::size_t room = kPackedBytes - n;
+  for (std::size_t i = 0; i < text.size() && i < room;) {
+    const std::size_t len = cp932::CharLength(text, i);
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (len == 1 && c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+    b[n + i] = c;
+    if (len == 2 && i + 1 < room) b[n + i + 1] = static_cast<unsigned char>(text[i + 1]);
+    i += len;
   }
+  auto be64 = [&](int at) {
+    uint64_t v = 0;
+    for (int k = 0; k < 8; ++k) v = v << 8 | b[at + k];
+    return v;
+  };
+  item->key[0] = be64(0);
+  item->key[1] = be64(8);
+  // A text that fits compares whole here: after equal bytes (padded with
+  // zeros) the shorter goes first, and a text that fits goes before a longer
+  // one with the same packed bytes, as it is a prefix of it.
+  const uint32_t length = text.size() <= room ? static_cast<uint32_t>(text.size()) : kLongText;
+  item->tail = static_cast<uint32_t>(b[16]) << 24 | static_cast<uint32_t>(b[17]) << 16 |
+               static_cast<uint32_t>(b[18]) << 8 | length;
+}
+
+}  // namespace
+
+std::string_view RowStore::SortText(int order, const Row& r) const {
+  switch (order) {
+    case kNameTextOrder:
+      return NameTextOf(r);
+    case 0:
+      return Bytes(r);  // Name followed by Ext; a folder's "/" is on both sides
+    case 1:
+      return ExtOf(r);
+    default:
+      return {};
+  }
+}
+
+std::vector<int> RowStore::SortRows(int order, bool ascending) {
+  const int n = static_cast<int>(rows_.size());
+  std::vector<SortItem> items(n);
+  for (int i = 0; i < n; ++i) {
+    const Row& r = rows_[i];
+    SortItem& item = items[i];
+    item.index = static_cast<uint32_t>(i);
+    item.key[0] = item.key[1] = 0;
+    item.tail = 0;
+    const bool folder = r.attributes & kAttrDirectory;
+    switch (order) {
+      case kNameTextOrder:
+        PackText(NameTextOf(r), -1, &item);
+        break;
+      case 0: {
+        // Folders first; the "/" that starts a folder's bytes is left out
+        // of the packed bytes, since both sides of a tie have it.
+        std::string_view bytes = Bytes(r);
+        if (folder) bytes.remove_prefix(1);
+        PackText(bytes, folder ? 0 : 1, &item);
+        break;
+      }
+      case 1:
+        PackText(ExtOf(r), -1, &item);
+        break;
+      case 2:
+        // Folders (no size) first and equal, then sizes in numeric order.
+        item.key[0] = folder ? 0 : 1;
+        item.key[1] = folder ? 0 : r.size;
+        break;
+      case 3:
+        item.key[0] = r.time;
+        break;
+      case 4:
+        item.key[0] = AttributeKey(r.attributes);
+        break;
+      default:
+        break;
+    }
+  }
+  // Only two texts that both go on beyond the packed bytes are read.
+  auto texts = [&](const SortItem& a, const SortItem& b) {
+    return cp932::CompareNoCase(SortText(order, rows_[a.index]), SortText(order, rows_[b.index]));
+  };
+  auto sort = [&](auto before) {
+    std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
+      if (a.key[0] != b.key[0]) return before(a.key[0], b.key[0]);
+      if (a.key[1] != b.key[1]) return before(a.key[1], b.key[1]);
+      if (a.tail != b.tail) return before(a.tail, b.tail);
+      if ((a.tail & 0xFF) == kLongText) {
+        const int c = texts(a, b);
+        if (c != 0) return before(c, 0);
+      }
+      return a.index < b.index;  // ties keep their order, in either direction
+    });
+  };
+  if (ascending) {
+    sort([](auto x, auto y) { return x < y; });
+  } else {
+    sort([](auto x, auto y) { return y < x; });
+  }
+  std::vector<Row> sorted(n);
+  std::vector<int> new_index(n);
+  for (int i = 0; i < n; ++i) {
+    sorted[i] = rows_[items[i].index];
+    new_index[items[i].index] = i;
+  }
+  rows_ = std::move(sorted);
+  return new_index;
 }
 
 int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
@@ -197,25 +307,17 @@ int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
 }
 
 std::vector<int> RowStore::Sort(int column, bool ascending) {
+  if (kind_ == Kind::Entries) return SortRows(column, ascending);
   const int n = size();
   std::vector<int> order(n);
   std::iota(order.begin(), order.end(), 0);
   const int direction = ascending ? 1 : -1;
-  if (kind_ == Kind::Picks) {
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-      return direction * ComparePicks(column, picks_[x], picks_[y]) < 0;
-    });
-    std::vector<PickRow> sorted(n);
-    for (int i = 0; i < n; ++i) sorted[i] = std::move(picks_[order[i]]);
-    picks_ = std::move(sorted);
-  } else {
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-      return direction * Compare(column, rows_[x], rows_[y]) < 0;
-    });
-    std::vector<Row> sorted(n);
-    for (int i = 0; i < n; ++i) sorted[i] = rows_[order[i]];
-    rows_ = std::move(sorted);
-  }
+  std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+    return direction * ComparePicks(column, picks_[x], picks_[y]) < 0;
+  });
+  std::vector<PickRow> sorted(n);
+  for (int i = 0; i < n; ++i) sorted[i] = std::move(picks_[order[i]]);
+  picks_ = std::move(sorted);
   std::vector<int> new_index(n);
   for (int i = 0; i < n; ++i) new_index[order[i]] = i;
   return new_index;
