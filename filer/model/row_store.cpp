@@ -1,7 +1,9 @@
 #include "filer/model/row_store.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
+#include <utility>
 
 #include "common/cp932.h"
 #include "filer/model/row_texts.h"
@@ -27,6 +29,7 @@ std::string_view Digits(std::string_view s) {
 // The attribute text "ADHRS" compared as text orders like these bits, read
 // from A down to S ("-" sorts before the letters).
 uint32_t AttributeKey(uint32_t a) {
+  static_assert(kAttributeLetters.size() == 5);
   uint32_t key = 0;
   for (const AttributeLetter& l : kAttributeLetters) key = key << 1 | ((a & l.bit) ? 1u : 0u);
   return key;
@@ -167,19 +170,19 @@ void RowStore::SortByNameText() {
 namespace {
 
 // A row's place in a sort: its column's order packed into integers, so that
-// most comparisons read neither the row nor its name. Rows were compared
-// through an index into the store before; at a million rows those scattered
-// reads cost ten times the sort itself.
+// most comparisons read neither the row nor its name: compared through an
+// index, a million rows are read scattered at every step, which costs far
+// more than the sort itself.
 struct SortItem {
-  uint64_t key[2];
+  uint64_t key[3] = {0, 0, 0};
   // Three more text bytes and the text's length, or kLongText when the
   // text goes on beyond the packed bytes.
-  uint32_t tail;
-  uint32_t index;  // the row's old index, the last key: the sort is stable
+  uint32_t tail = 0;
+  uint32_t index = 0;  // the row's old index, the last key: the sort is stable
 };
 
 constexpr uint32_t kLongText = 0xFF;
-constexpr std::size_t kPackedBytes = 19;
+constexpr std::size_t kPackedBytes = 27;
 
 // The text as CompareNoCase sees it: single-byte letters folded, trail bytes
 // kept. Folding never turns a byte into a lead byte or back, so two texts
@@ -206,12 +209,13 @@ void PackText(std::string_view text, int first, SortItem* item) {
   };
   item->key[0] = be64(0);
   item->key[1] = be64(8);
+  item->key[2] = be64(16);
   // A text that fits compares whole here: after equal bytes (padded with
   // zeros) the shorter goes first, and a text that fits goes before a longer
   // one with the same packed bytes, as it is a prefix of it.
   const uint32_t length = text.size() <= room ? static_cast<uint32_t>(text.size()) : kLongText;
-  item->tail = static_cast<uint32_t>(b[16]) << 24 | static_cast<uint32_t>(b[17]) << 16 |
-               static_cast<uint32_t>(b[18]) << 8 | length;
+  item->tail = static_cast<uint32_t>(b[24]) << 24 | static_cast<uint32_t>(b[25]) << 16 |
+               static_cast<uint32_t>(b[26]) << 8 | length;
 }
 
 }  // namespace
@@ -230,53 +234,97 @@ std::string_view RowStore::SortText(int order, const Row& r) const {
 }
 
 std::vector<int> RowStore::SortRows(int order, bool ascending) {
+  const bool by_text = order == kNameTextOrder || order == 0 || order == 1;
+  return by_text ? SortByText(order, ascending) : SortByNumber(order, ascending);
+}
+
+// The numeric columns compare fields of the row itself, so the rows are
+// sorted where they are, their old index in `unused`: besides the returned
+// indices no memory is taken (fresh pages cost more than the sort here).
+std::vector<int> RowStore::SortByNumber(int column, bool ascending) {
   const int n = static_cast<int>(rows_.size());
-  std::vector<SortItem> items(n);
+  for (int i = 0; i < n; ++i) rows_[i].unused = static_cast<uint32_t>(i);
+  auto sort = [&](auto key) {
+    auto less = [&](const Row& a, const Row& b) {
+      const auto ka = key(a);
+      const auto kb = key(b);
+      if (ka != kb) return ascending ? ka < kb : kb < ka;
+      return a.unused < b.unused;  // ties keep their order, in either direction
+    };
+    std::sort(rows_.begin(), rows_.end(), less);
+  };
+  switch (column) {
+    case 2:
+      // Folders (no size) first and equal, then sizes in numeric order.
+      sort([](const Row& r) {
+        const bool folder = r.attributes & kAttrDirectory;
+        return std::pair<bool, uint64_t>(!folder, folder ? 0 : r.size);
+      });
+      break;
+    case 3:
+      sort([](const Row& r) { return r.time; });
+      break;
+    case 4:
+      // Five bits of key: with the old index beside them the rows never tie,
+      // and one comparison of a 64-bit number decides.
+      std::sort(rows_.begin(), rows_.end(), [ascending](const Row& a, const Row& b) {
+        auto key = [ascending](const Row& r) {
+          const uint64_t k = AttributeKey(r.attributes);
+          return (ascending ? k : 31 - k) << 32 | r.unused;
+        };
+        return key(a) < key(b);
+      });
+      break;
+    default:
+      break;  // no column: every row ties and the order stays
+  }
+  std::vector<int> new_index(n);
   for (int i = 0; i < n; ++i) {
+    new_index[rows_[i].unused] = i;
+    rows_[i].unused = 0;
+  }
+  return new_index;
+}
+
+// The sort records live in the new row array itself, each the size of a
+// row: packed first, sorted there, then overwritten in place by the rows
+// they stand for. A sort takes no memory beyond that array and the indices,
+// as fresh pages cost more than the sort itself.
+std::vector<int> RowStore::SortByText(int order, bool ascending) {
+  static_assert(sizeof(SortItem) == sizeof(Row));
+  const int n = static_cast<int>(rows_.size());
+  std::vector<Row> sorted(n);
+  // After another sort the rows no longer follow their names in the arena:
+  // fetch a few rows ahead so that those reads overlap.
+  constexpr int kAhead = 16;
+  for (int i = 0; i < n; ++i) {
+    if (i + kAhead < n) __builtin_prefetch(arena_.data() + rows_[i + kAhead].offset);
     const Row& r = rows_[i];
-    SortItem& item = items[i];
+    SortItem item;
     item.index = static_cast<uint32_t>(i);
-    item.key[0] = item.key[1] = 0;
-    item.tail = 0;
-    const bool folder = r.attributes & kAttrDirectory;
-    switch (order) {
-      case kNameTextOrder:
-        PackText(NameTextOf(r), -1, &item);
-        break;
-      case 0: {
-        // Folders first; the "/" that starts a folder's bytes is left out
-        // of the packed bytes, since both sides of a tie have it.
-        std::string_view bytes = Bytes(r);
-        if (folder) bytes.remove_prefix(1);
-        PackText(bytes, folder ? 0 : 1, &item);
-        break;
-      }
-      case 1:
-        PackText(ExtOf(r), -1, &item);
-        break;
-      case 2:
-        // Folders (no size) first and equal, then sizes in numeric order.
-        item.key[0] = folder ? 0 : 1;
-        item.key[1] = folder ? 0 : r.size;
-        break;
-      case 3:
-        item.key[0] = r.time;
-        break;
-      case 4:
-        item.key[0] = AttributeKey(r.attributes);
-        break;
-      default:
-        break;
+    if (order == 0) {
+      // Folders first; the "/" that starts a folder's bytes is left out of
+      // the packed bytes, since both sides of a tie have it.
+      const bool folder = r.attributes & kAttrDirectory;
+      std::string_view bytes = Bytes(r);
+      if (folder) bytes.remove_prefix(1);
+      PackText(bytes, folder ? 0 : 1, &item);
+    } else {
+      PackText(SortText(order, r), -1, &item);
     }
+    sorted[i] = std::bit_cast<Row>(item);
   }
   // Only two texts that both go on beyond the packed bytes are read.
   auto texts = [&](const SortItem& a, const SortItem& b) {
     return cp932::CompareNoCase(SortText(order, rows_[a.index]), SortText(order, rows_[b.index]));
   };
   auto sort = [&](auto before) {
-    std::sort(items.begin(), items.end(), [&](const SortItem& a, const SortItem& b) {
-      if (a.key[0] != b.key[0]) return before(a.key[0], b.key[0]);
-      if (a.key[1] != b.key[1]) return before(a.key[1], b.key[1]);
+    std::sort(sorted.begin(), sorted.end(), [&](const Row& ra, const Row& rb) {
+      const SortItem a = std::bit_cast<SortItem>(ra);
+      const SortItem b = std::bit_cast<SortItem>(rb);
+      for (int k = 0; k < 3; ++k) {
+        if (a.key[k] != b.key[k]) return before(a.key[k], b.key[k]);
+      }
       if (a.tail != b.tail) return before(a.tail, b.tail);
       if ((a.tail & 0xFF) == kLongText) {
         const int c = texts(a, b);
@@ -290,11 +338,15 @@ std::vector<int> RowStore::SortRows(int order, bool ascending) {
   } else {
     sort([](auto x, auto y) { return y < x; });
   }
-  std::vector<Row> sorted(n);
+  // Each record gives way to its row; the reads run a few rows ahead.
   std::vector<int> new_index(n);
   for (int i = 0; i < n; ++i) {
-    sorted[i] = rows_[items[i].index];
-    new_index[items[i].index] = i;
+    if (i + kAhead < n) {
+      __builtin_prefetch(&rows_[std::bit_cast<SortItem>(sorted[i + kAhead]).index]);
+    }
+    const uint32_t from = std::bit_cast<SortItem>(sorted[i]).index;
+    sorted[i] = rows_[from];
+    new_index[from] = i;
   }
   rows_ = std::move(sorted);
   return new_index;

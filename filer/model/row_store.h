@@ -62,7 +62,7 @@ class RowStore {
     uint16_t length;
     uint16_t ext;  // start of the extension within the name, or length
     uint32_t attributes;
-    uint32_t unused = 0;
+    uint32_t unused = 0;  // a sort keeps the row's old index here
     uint64_t size;
     uint64_t time;
   };
@@ -75,6 +75,8 @@ class RowStore {
   // (kNameTextOrder); returns the new index of every old row.
   static constexpr int kNameTextOrder = 100;
   std::vector<int> SortRows(int order, bool ascending);
+  std::vector<int> SortByNumber(int column, bool ascending);
+  std::vector<int> SortByText(int order, bool ascending);
   // The text a text order compares; empty for the other orders.
   std::string_view SortText(int order, const Row& r) const;
   static int ComparePicks(int column, const PickRow& a, const PickRow& b);
