@@ -14,22 +14,27 @@ data="$QD_WINE_DIR/bench-data"
 mkdir -p "$data"
 # The folders are made from the Linux side: creating a file through Wine
 # scans the whole folder for a name that differs only in case, so filling a
-# folder of 100,000 that way takes quadratic time. Names, extensions and
-# sizes are the ones the benchmark program would make itself.
+# folder of 100,000 that way takes quadratic time. Names (10 to 60 bytes in
+# CP932, Japanese ones among them), extensions and sizes are the ones the
+# benchmark program would make itself (BenchName, BenchSize).
+words=("" file 報告書 写真 Report データ ソフト ｱｲｳｴｵ)
+tails=("" _draft _最終版 " (コピー)" _2024-01-15_会議資料_改訂 _long_descriptive_name_for_search
+  の写真とメモ_バックアップ用_2023年度版_最新2)
+exts=(txt dat log)
 make_folder() {
-  local dir="$data/$1" n=$1 i ext
-  [ -f "$dir/.complete" ] && return 0
+  local dir="$data/$1" n=$1 i name
+  [ -f "$dir/.complete2" ] && return 0
   rm -rf "$dir"
   mkdir -p "$dir"
   (
     cd "$dir"
     for ((i = 0; i < n; i++)); do
-      case $((i % 3)) in 0) ext=txt ;; 1) ext=dat ;; *) ext=log ;; esac
-      printf -v name 'file%06d.%s' $(((i * 7919) % n)) "$ext"
+      printf -v name '%s%06d%s.%s' "${words[i % 8]}" $(((i * 7919) % n)) "${tails[(i / 8) % 7]}" \
+        "${exts[i % 3]}"
       if ((i % 5 == 0)); then printf '%*s' $(((i % 997) * 13)) '' >"$name"; else : >"$name"; fi
     done
   )
-  : >"$dir/.complete"
+  : >"$dir/.complete2"
 }
 make_folder 10000
 make_folder 100000

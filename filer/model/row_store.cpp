@@ -1,7 +1,9 @@
 #include "filer/model/row_store.h"
 
 #include <algorithm>
+#include <bit>
 #include <numeric>
+#include <utility>
 
 #include "common/cp932.h"
 #include "filer/model/row_texts.h"
@@ -27,6 +29,7 @@ std::string_view Digits(std::string_view s) {
 // The attribute text "ADHRS" compared as text orders like these bits, read
 // from A down to S ("-" sorts before the letters).
 uint32_t AttributeKey(uint32_t a) {
+  static_assert(kAttributeLetters.size() == 5);
   uint32_t key = 0;
   for (const AttributeLetter& l : kAttributeLetters) key = key << 1 | ((a & l.bit) ? 1u : 0u);
   return key;
@@ -180,33 +183,192 @@ void RowStore::SortByNameText() {
     });
     return;
   }
-  std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) {
-    return cp932::CompareNoCase(NameTextOf(a), NameTextOf(b)) < 0;
-  });
+  SortRows(kNameTextOrder, true);
 }
 
-int RowStore::Compare(int column, const Row& a, const Row& b) const {
-  const bool fa = a.attributes & kAttrDirectory;
-  const bool fb = b.attributes & kAttrDirectory;
-  switch (column) {
-    case 0:
-      if (fa != fb) return fa ? -1 : 1;
-      return cp932::CompareNoCase(Bytes(a), Bytes(b));  // Name followed by Ext
-    case 1:
-      return cp932::CompareNoCase(ExtOf(a), ExtOf(b));
-    case 2:
-      // Folders (no size) first, then sizes of any length in numeric order.
-      if (fa != fb) return fa ? -1 : 1;
-      if (fa) return 0;
-      return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
-    case 3:
-      return a.time < b.time ? -1 : a.time > b.time ? 1 : 0;
-    case 4:
-      return static_cast<int>(AttributeKey(a.attributes)) -
-             static_cast<int>(AttributeKey(b.attributes));
-    default:
-      return 0;
+namespace {
+
+// A row's place in a sort: its column's order packed into integers, so that
+// most comparisons read neither the row nor its name: compared through an
+// index, a million rows are read scattered at every step, which costs far
+// more than the sort itself.
+struct SortItem {
+  uint64_t key[3] = {0, 0, 0};
+  // Three more text bytes and the text's length, or kLongText when the
+  // text goes on beyond the packed bytes.
+  uint32_t tail = 0;
+  uint32_t index = 0;  // the row's old index, the last key: the sort is stable
+};
+
+constexpr uint32_t kLongText = 0xFF;
+constexpr std::size_t kPackedBytes = 27;
+
+// The text as CompareNoCase sees it: single-byte letters folded, trail bytes
+// kept. Folding never turns a byte into a lead byte or back, so two texts
+// split into characters alike up to their first difference, and comparing
+// the folded bytes as unsigned, shorter first on a tie, gives CompareNoCase's
+// order. `first` goes before the text (the folders-first rule).
+void PackText(std::string_view text, int first, SortItem* item) {
+  unsigned char b[kPackedBytes + 1] = {};
+  std::size_t n = 0;
+  if (first >= 0) b[n++] = static_cast<unsigned char>(first);
+  const std::size_t room = kPackedBytes - n;
+  for (std::size_t i = 0; i < text.size() && i < room;) {
+    const std::size_t len = cp932::CharLength(text, i);
+    unsigned char c = static_cast<unsigned char>(text[i]);
+    if (len == 1 && c >= 'A' && c <= 'Z') c = static_cast<unsigned char>(c - 'A' + 'a');
+    b[n + i] = c;
+    if (len == 2 && i + 1 < room) b[n + i + 1] = static_cast<unsigned char>(text[i + 1]);
+    i += len;
   }
+  auto be64 = [&](int at) {
+    uint64_t v = 0;
+    for (int k = 0; k < 8; ++k) v = v << 8 | b[at + k];
+    return v;
+  };
+  item->key[0] = be64(0);
+  item->key[1] = be64(8);
+  item->key[2] = be64(16);
+  // A text that fits compares whole here: after equal bytes (padded with
+  // zeros) the shorter goes first, and a text that fits goes before a longer
+  // one with the same packed bytes, as it is a prefix of it.
+  const uint32_t length = text.size() <= room ? static_cast<uint32_t>(text.size()) : kLongText;
+  item->tail = static_cast<uint32_t>(b[24]) << 24 | static_cast<uint32_t>(b[25]) << 16 |
+               static_cast<uint32_t>(b[26]) << 8 | length;
+}
+
+}  // namespace
+
+std::string_view RowStore::SortText(int order, const Row& r) const {
+  switch (order) {
+    case kNameTextOrder:
+      return NameTextOf(r);
+    case 0:
+      return Bytes(r);  // Name followed by Ext; a folder's "/" is on both sides
+    case 1:
+      return ExtOf(r);
+    default:
+      return {};
+  }
+}
+
+std::vector<int> RowStore::SortRows(int order, bool ascending) {
+  const bool by_text = order == kNameTextOrder || order == 0 || order == 1;
+  return by_text ? SortByText(order, ascending) : SortByNumber(order, ascending);
+}
+
+// The numeric columns compare fields of the row itself, so the rows are
+// sorted where they are, their old index in `unused`: besides the returned
+// indices no memory is taken (fresh pages cost more than the sort here).
+std::vector<int> RowStore::SortByNumber(int column, bool ascending) {
+  const int n = static_cast<int>(rows_.size());
+  for (int i = 0; i < n; ++i) rows_[i].unused = static_cast<uint32_t>(i);
+  auto sort = [&](auto key) {
+    auto less = [&](const Row& a, const Row& b) {
+      const auto ka = key(a);
+      const auto kb = key(b);
+      if (ka != kb) return ascending ? ka < kb : kb < ka;
+      return a.unused < b.unused;  // ties keep their order, in either direction
+    };
+    std::sort(rows_.begin(), rows_.end(), less);
+  };
+  switch (column) {
+    case 2:
+      // Folders (no size) first and equal, then sizes in numeric order.
+      sort([](const Row& r) {
+        const bool folder = r.attributes & kAttrDirectory;
+        return std::pair<bool, uint64_t>(!folder, folder ? 0 : r.size);
+      });
+      break;
+    case 3:
+      sort([](const Row& r) { return r.time; });
+      break;
+    case 4:
+      // Five bits of key: with the old index beside them the rows never tie,
+      // and one comparison of a 64-bit number decides.
+      std::sort(rows_.begin(), rows_.end(), [ascending](const Row& a, const Row& b) {
+        auto key = [ascending](const Row& r) {
+          const uint64_t k = AttributeKey(r.attributes);
+          return (ascending ? k : 31 - k) << 32 | r.unused;
+        };
+        return key(a) < key(b);
+      });
+      break;
+    default:
+      break;  // no column: every row ties and the order stays
+  }
+  std::vector<int> new_index(n);
+  for (int i = 0; i < n; ++i) {
+    new_index[rows_[i].unused] = i;
+    rows_[i].unused = 0;
+  }
+  return new_index;
+}
+
+// The sort records live in the new row array itself, each the size of a
+// row: packed first, sorted there, then overwritten in place by the rows
+// they stand for. A sort takes no memory beyond that array and the indices,
+// as fresh pages cost more than the sort itself.
+std::vector<int> RowStore::SortByText(int order, bool ascending) {
+  static_assert(sizeof(SortItem) == sizeof(Row));
+  const int n = static_cast<int>(rows_.size());
+  std::vector<Row> sorted(n);
+  // After another sort the rows no longer follow their names in the arena:
+  // fetch a few rows ahead so that those reads overlap.
+  constexpr int kAhead = 16;
+  for (int i = 0; i < n; ++i) {
+    if (i + kAhead < n) __builtin_prefetch(arena_.data() + rows_[i + kAhead].offset);
+    const Row& r = rows_[i];
+    SortItem item;
+    item.index = static_cast<uint32_t>(i);
+    if (order == 0) {
+      // Folders first; the "/" that starts a folder's bytes is left out of
+      // the packed bytes, since both sides of a tie have it.
+      const bool folder = r.attributes & kAttrDirectory;
+      std::string_view bytes = Bytes(r);
+      if (folder) bytes.remove_prefix(1);
+      PackText(bytes, folder ? 0 : 1, &item);
+    } else {
+      PackText(SortText(order, r), -1, &item);
+    }
+    sorted[i] = std::bit_cast<Row>(item);
+  }
+  // Only two texts that both go on beyond the packed bytes are read.
+  auto texts = [&](const SortItem& a, const SortItem& b) {
+    return cp932::CompareNoCase(SortText(order, rows_[a.index]), SortText(order, rows_[b.index]));
+  };
+  auto sort = [&](auto before) {
+    std::sort(sorted.begin(), sorted.end(), [&](const Row& ra, const Row& rb) {
+      const SortItem a = std::bit_cast<SortItem>(ra);
+      const SortItem b = std::bit_cast<SortItem>(rb);
+      for (int k = 0; k < 3; ++k) {
+        if (a.key[k] != b.key[k]) return before(a.key[k], b.key[k]);
+      }
+      if (a.tail != b.tail) return before(a.tail, b.tail);
+      if ((a.tail & 0xFF) == kLongText) {
+        const int c = texts(a, b);
+        if (c != 0) return before(c, 0);
+      }
+      return a.index < b.index;  // ties keep their order, in either direction
+    });
+  };
+  if (ascending) {
+    sort([](auto x, auto y) { return x < y; });
+  } else {
+    sort([](auto x, auto y) { return y < x; });
+  }
+  // Each record gives way to its row; the reads run a few rows ahead.
+  std::vector<int> new_index(n);
+  for (int i = 0; i < n; ++i) {
+    if (i + kAhead < n) {
+      __builtin_prefetch(&rows_[std::bit_cast<SortItem>(sorted[i + kAhead]).index]);
+    }
+    const uint32_t from = std::bit_cast<SortItem>(sorted[i]).index;
+    sorted[i] = rows_[from];
+    new_index[from] = i;
+  }
+  rows_ = std::move(sorted);
+  return new_index;
 }
 
 int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
@@ -216,25 +378,17 @@ int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
 }
 
 std::vector<int> RowStore::Sort(int column, bool ascending) {
+  if (kind_ == Kind::Entries) return SortRows(column, ascending);
   const int n = size();
   std::vector<int> order(n);
   std::iota(order.begin(), order.end(), 0);
   const int direction = ascending ? 1 : -1;
-  if (kind_ == Kind::Picks) {
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-      return direction * ComparePicks(column, picks_[x], picks_[y]) < 0;
-    });
-    std::vector<PickRow> sorted(n);
-    for (int i = 0; i < n; ++i) sorted[i] = std::move(picks_[order[i]]);
-    picks_ = std::move(sorted);
-  } else {
-    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
-      return direction * Compare(column, rows_[x], rows_[y]) < 0;
-    });
-    std::vector<Row> sorted(n);
-    for (int i = 0; i < n; ++i) sorted[i] = rows_[order[i]];
-    rows_ = std::move(sorted);
-  }
+  std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+    return direction * ComparePicks(column, picks_[x], picks_[y]) < 0;
+  });
+  std::vector<PickRow> sorted(n);
+  for (int i = 0; i < n; ++i) sorted[i] = std::move(picks_[order[i]]);
+  picks_ = std::move(sorted);
   std::vector<int> new_index(n);
   for (int i = 0; i < n; ++i) new_index[order[i]] = i;
   return new_index;

@@ -67,7 +67,7 @@ class RowStore {
     uint16_t length;
     uint16_t ext;  // start of the extension within the name, or length
     uint32_t attributes;
-    uint32_t unused = 0;
+    uint32_t unused = 0;  // a sort keeps the row's old index here
     uint64_t size;
     uint64_t time;
   };
@@ -76,7 +76,14 @@ class RowStore {
   std::string_view Bytes(const Row& r) const { return {arena_.data() + r.offset, r.length}; }
   std::string_view NameTextOf(const Row& r) const;
   std::string_view ExtOf(const Row& r) const;
-  int Compare(int column, const Row& a, const Row& b) const;
+  // Stable sort of the rows by a column, or by the Name text alone
+  // (kNameTextOrder); returns the new index of every old row.
+  static constexpr int kNameTextOrder = 100;
+  std::vector<int> SortRows(int order, bool ascending);
+  std::vector<int> SortByNumber(int column, bool ascending);
+  std::vector<int> SortByText(int order, bool ascending);
+  // The text a text order compares; empty for the other orders.
+  std::string_view SortText(int order, const Row& r) const;
   static int ComparePicks(int column, const PickRow& a, const PickRow& b);
 
   FileSystemPort* fs_;
