@@ -1,6 +1,8 @@
 #include "filer/core/filer_controller.h"
 
+#include "common/path.h"
 #include "filer/core/filer_app.h"
+#include "filer/fileops/rename.h"
 #include "filer/model/layout.h"
 #include "settings/command_table.h"
 
@@ -127,6 +129,7 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdFolderHistory, &FilerController::CmdFolderHistory},
       {CommandId::CmdDeleteToRecycleBin, &FilerController::CmdDeleteToRecycleBin},
       {CommandId::CmdDelete, &FilerController::CmdDelete},
+      {CommandId::CmdRename, &FilerController::CmdRename},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {
@@ -151,6 +154,21 @@ void FilerController::Cancel() {
   SaveState();
   tab_set_ = TabSet();
   frame_.Close();
+}
+
+// Renames the selected items of the current folder; nothing in a pick list.
+void FilerController::CmdRename() {
+  if (view_mode_ == ViewMode::List) return;
+  const int current = tab_set_.current();
+  if (!tab_set_.Contains(current)) return;
+  const std::string names = SelectedNames();
+  if (names.empty()) return;
+  Renamer renamer(fs_, prompts_, [this](std::string_view text) { ShowMessage(text, false); });
+  const Renamer::Outcome outcome =
+      renamer.Run(path::WithBackslash(tab_set_.at(current).path), names);
+  if (outcome.reselect.empty()) return;
+  FillList();
+  RestoreCursor(outcome.reselect, 0);
 }
 
 void FilerController::ShowMessage(std::string_view text, bool repaint) {

@@ -187,6 +187,9 @@ class FilerController {
   bool send_flag() const { return temp_.send; }
   void set_send_flag(bool send) { temp_.send = send; }
 
+  // File operations.
+  void CmdRename();
+
   // The selection read back from the rows.
   std::string SelectedNames() const;
   std::string SelectedNamesWithTotals();

@@ -51,6 +51,11 @@ class FileSystemPort {
   // Makes the drive current, in its own current folder; false when it
   // cannot be.
   virtual bool ChangeDrive(int drive) = 0;
+  // Gives an item another name (or another folder on the same drive); false,
+  // with nothing changed, when the system refuses: the source is missing,
+  // the target exists (unless it is the same item in other letter case), or
+  // the name is not one the file system takes.
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
   // The 8.3 form of a path, or the path itself when there is none.
   virtual std::string ShortPath(const std::string& path) = 0;
 };

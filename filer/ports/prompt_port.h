@@ -3,11 +3,29 @@
 // dialogs.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace qd {
 
 enum class Answer { Ok, Cancel };
+
+// What the rename dialog shows: the name before (read-only), the text the
+// new name starts from, and whether its All button may be pressed.
+struct RenameRequest {
+  std::string before;
+  std::string after;
+  bool allow_all = false;
+};
+
+// How it closed: OK, All and Next all give `ok` and the edited text; All
+// and Next say which button it was. Cancel gives `ok` false.
+struct RenameAnswer {
+  bool ok = false;
+  std::string after;
+  bool all = false;
+  bool next = false;
+};
 
 class PromptPort {
  public:
@@ -18,6 +36,8 @@ class PromptPort {
   virtual void ShowError(std::string_view text) = 0;
   // The standard beep that comes before most errors.
   virtual void Beep() = 0;
+  // The rename dialog, modal; its two flags are cleared at every opening.
+  virtual RenameAnswer AskNewName(const RenameRequest& request) = 0;
 };
 
 }  // namespace qd

@@ -2,6 +2,9 @@
 
 #include <direct.h>
 
+#include <cstdio>
+
+#include "common/cp932.h"
 #include "common/path.h"
 #include "common/win32/handles_win32.h"
 
@@ -92,6 +95,25 @@ bool Win32FileSystem::ChangeDrive(int drive) {
   if (_chdrive(drive) != 0) return false;
   RememberCurrentFolder();
   return true;
+}
+
+bool Win32FileSystem::Rename(const std::string& from, const std::string& to) {
+  // The runtime's rename: MoveFile without replacing, so an existing item is
+  // never overwritten.
+  if (from == to || !cp932::EqualNoCase(from, to)) return std::rename(from.c_str(), to.c_str()) == 0;
+  // A change of letter case only: Wine reports success and keeps the old
+  // case, so the item goes through a free temporary name, and back when the
+  // second step fails.
+  std::string temp;
+  for (int i = 0;; ++i) {
+    if (i == 100) return false;
+    temp = from + ".~qd" + std::to_string(i);
+    if (GetFileAttributesA(temp.c_str()) == INVALID_FILE_ATTRIBUTES) break;
+  }
+  if (std::rename(from.c_str(), temp.c_str()) != 0) return false;
+  if (std::rename(temp.c_str(), to.c_str()) == 0) return true;
+  std::rename(temp.c_str(), from.c_str());
+  return false;
 }
 
 std::string Win32FileSystem::ShortPath(const std::string& path) {

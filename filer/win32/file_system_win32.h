@@ -19,6 +19,7 @@ class Win32FileSystem : public FileSystemPort {
   uint32_t LogicalDrives() override { return GetLogicalDrives(); }
   bool DriveCurrentDirectory(int drive, std::string* path) override;
   bool ChangeDrive(int drive) override;
+  bool Rename(const std::string& from, const std::string& to) override;
   std::string ShortPath(const std::string& path) override;
 };
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "filer/fileops/win32/rename_dialog_win32.h"
+
 namespace qd {
 
 Answer MessageBoxPrompts::AskOkCancel(std::string_view text) {
@@ -16,5 +18,9 @@ void MessageBoxPrompts::ShowError(std::string_view text) {
 }
 
 void MessageBoxPrompts::Beep() { MessageBeep(static_cast<UINT>(-1)); }
+
+RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
+  return ShowRenameDialog(owner_, request);
+}
 
 }  // namespace qd

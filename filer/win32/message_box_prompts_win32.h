@@ -13,6 +13,7 @@ class MessageBoxPrompts : public PromptPort {
   Answer AskOkCancel(std::string_view text) override;
   void ShowError(std::string_view text) override;
   void Beep() override;
+  RenameAnswer AskNewName(const RenameRequest& request) override;
 
  private:
   HWND owner_ = nullptr;

@@ -35,6 +35,8 @@ enum class FsOp {
   Exists,       // Exists is true
   Missing,      // Exists is false
   Name,         // FindName gives `names[0]`
+  Rename,       // Rename of `arg` to `names[0]` succeeds
+  RenameFails,  // Rename of `arg` to `names[0]` fails
 };
 
 struct FsStep {
@@ -65,6 +67,12 @@ inline FsStep Exists(std::string p) { return {FsOp::Exists, std::move(p), {}}; }
 inline FsStep Missing(std::string p) { return {FsOp::Missing, std::move(p), {}}; }
 inline FsStep Name(std::string p, std::string name) {
   return {FsOp::Name, std::move(p), {std::move(name)}};
+}
+inline FsStep Rename(std::string from, std::string to) {
+  return {FsOp::Rename, std::move(from), {std::move(to)}};
+}
+inline FsStep RenameFails(std::string from, std::string to) {
+  return {FsOp::RenameFails, std::move(from), {std::move(to)}};
 }
 
 // Where Windows and Wine differ, or the fake does not follow, the cases keep
@@ -135,6 +143,14 @@ inline std::vector<FileSystemCase> FileSystemCases() {
        {File("a.txt"), File("表.txt"), File("ｱ.txt"), File("ab.txt"), Dir("表示"),
         Find("?.txt", {"a.txt", "表.txt", "ｱ.txt"}), Find("?b.txt", {"ab.txt"}),
         Find("表?", {"表示"}), Find("?示", {"表示"}), Find("??", {"表示"})}},
+      {"a rename keeps every byte of the new name and never overwrites an item",
+       {File("ソフト.txt"), File("b.txt"), Dir("十申"), Rename("@\\ソフト.txt", "@\\予定表.txt"),
+        Find("*.txt", {"b.txt", "予定表.txt"}), Rename("十申", "表示"), Find("表示", {"表示"}),
+        RenameFails("@\\予定表.txt", "@\\b.txt"), RenameFails("@\\missing.txt", "@\\c.txt"),
+        Exists("@\\予定表.txt"), Exists("@\\b.txt"), Missing("@\\ソフト.txt")}},
+      {"a rename may change the letter case only",
+       {File("memo.txt"), Dir("sub"), Rename("@\\memo.txt", "@\\Memo.TXT"),
+        Name("memo.txt", "Memo.TXT"), Rename("sub", "SUB"), Name("sub", "SUB")}},
   };
 }
 
@@ -176,7 +192,8 @@ class NameSink : public EntrySink {
 inline std::string Describe(const FsStep& s) {
   static const char* const kOps[] = {"Dir",     "File",   "Vanish",   "Cd",
                                      "CdFails", "Cwd",    "DriveCwd", "ChangeDrive",
-                                     "Find",    "Exists", "Missing",  "Name"};
+                                     "Find",    "Exists", "Missing",  "Name",
+                                     "Rename",  "RenameFails"};
   return std::string(kOps[static_cast<int>(s.op)]) + "(" + s.arg + ")";
 }
 
@@ -257,6 +274,12 @@ inline void RunFileSystemCases(const std::function<std::unique_ptr<FileSystemSan
           EXPECT_EQ(name, s.names[0]) << step;
           break;
         }
+        case FsOp::Rename:
+          EXPECT_TRUE(fs.Rename(arg, expand(s.names[0]))) << step;
+          break;
+        case FsOp::RenameFails:
+          EXPECT_FALSE(fs.Rename(arg, expand(s.names[0]))) << step;
+          break;
       }
     }
   }

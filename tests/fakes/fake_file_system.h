@@ -2,6 +2,7 @@
 // tests/contracts/file_system_cases.h hold it to the Win32 adapter.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -133,6 +134,54 @@ class FakeFileSystem : public FileSystemPort {
     return HasDrive(drive) &&
            ChangeDirectory(std::string(1, static_cast<char>('A' + drive - 1)) + ":");
   }
+  // As the runtime's rename: no overwriting, the same item in other letter
+  // case allowed, names the file system refuses ("a:b", "a?") refused; a
+  // folder takes what lies below it along. Names in `refused` cannot be
+  // renamed at all (held open by another program, say).
+  bool Rename(const std::string& from, const std::string& to) override {
+    renames.push_back(from + " > " + to);
+    std::string from_folder, from_name, to_folder, to_name;
+    if (!Split(from, &from_folder, &from_name) || !Split(to, &to_folder, &to_name)) return false;
+    if (to_name.find_first_of("/:*?\"<>|") != std::string::npos) return false;
+    const std::string old_path = Join(from_folder, from_name);
+    for (const std::string& r : refused) {
+      if (cp932::EqualNoCase(Resolve(r), old_path)) return false;
+    }
+    auto source = FindFolder(from_folder);
+    if (source == folders.end() || IsVanished(old_path)) return false;
+    std::vector<Entry>& entries = folders[source->first];
+    auto entry = std::find_if(entries.begin(), entries.end(),
+                              [&](const Entry& e) { return cp932::EqualNoCase(e.name, from_name); });
+    if (entry == entries.end()) return false;
+    const bool same_item = cp932::EqualNoCase(from_folder, to_folder) &&
+                           cp932::EqualNoCase(from_name, to_name);
+    if (!same_item && Lookup(to, nullptr)) return false;
+    auto target = FindFolder(to_folder);
+    if (target == folders.end()) return false;
+    Entry moved = *entry;
+    const std::string old_full = Join(source->first, entry->name);
+    moved.name = to_name;
+    entries.erase(entry);
+    folders[target->first].push_back(moved);
+    if (moved.attributes & kAttrDirectory) {
+      // The folder's own key and every key below it follow the new name.
+      const std::string new_full = Join(target->first, to_name);
+      std::map<std::string, std::vector<Entry>> renamed;
+      for (auto it = folders.begin(); it != folders.end();) {
+        const std::string& key = it->first;
+        const bool below = key.size() > old_full.size() && key[old_full.size()] == '\\' &&
+                           cp932::EqualNoCase(key.substr(0, old_full.size()), old_full);
+        if (cp932::EqualNoCase(key, old_full) || below) {
+          renamed[new_full + key.substr(old_full.size())] = std::move(it->second);
+          it = folders.erase(it);
+        } else {
+          ++it;
+        }
+      }
+      folders.merge(renamed);
+    }
+    return true;
+  }
   std::string ShortPath(const std::string& path) override { return "~" + path; }
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
     *local = utc + offset;
@@ -169,6 +218,8 @@ class FakeFileSystem : public FileSystemPort {
   std::map<int, std::string> drive_folders;
   std::map<std::string, std::string> long_names;  // a short path -> its long last component
   std::vector<std::string> searches;
+  std::vector<std::string> renames;  // "from > to", every call
+  std::vector<std::string> refused;  // items whose rename the system refuses
   uint64_t offset = 0;
 
  private:

@@ -17,11 +17,21 @@ class FakePrompts : public PromptPort {
   }
   void ShowError(std::string_view text) override { errors.emplace_back(text); }
   void Beep() override { ++beeps; }
+  // The rename dialog answers from `rename_answers` in turn, then Cancel.
+  RenameAnswer AskNewName(const RenameRequest& request) override {
+    rename_requests.push_back(request);
+    if (rename_answers.empty()) return {};
+    RenameAnswer a = rename_answers.front();
+    rename_answers.erase(rename_answers.begin());
+    return a;
+  }
 
   std::vector<std::string> questions;
   std::vector<std::string> errors;
   int beeps = 0;
   Answer answer = Answer::Ok;
+  std::vector<RenameRequest> rename_requests;
+  std::vector<RenameAnswer> rename_answers;
 };
 
 }  // namespace qd::test

@@ -597,5 +597,77 @@ TEST_F(NavigationDialogTest, TabsOpenAndSwitchInTheRealStrip) {
   EXPECT_EQ(CurrentDirectory(), folder.path());
 }
 
+// Answers the rename dialog from a timer, as a user would: checks what it
+// shows, types the new name over the selected old one and presses a button.
+struct RenameSeen {
+  HWND owner = nullptr;
+  std::string type;  // the text typed into the after field
+  int button = IDOK;
+  std::string title, before, after_at_open;
+  bool all_enabled = true, after_focused = false, answered = false;
+} g_rename;
+
+void CALLBACK AnswerRename(HWND, UINT, UINT_PTR id, DWORD) {
+  HWND box = GetLastActivePopup(g_rename.owner);
+  if (box == g_rename.owner || g_rename.answered) return;
+  g_rename.answered = true;
+  KillTimer(nullptr, id);
+  g_rename.title = WindowText(box);
+  g_rename.before = WindowText(GetDlgItem(box, IDC_RENAME_BEFORE));
+  g_rename.after_at_open = WindowText(GetDlgItem(box, IDC_RENAME_AFTER));
+  g_rename.all_enabled = IsWindowEnabled(GetDlgItem(box, IDC_RENAME_ALL)) != FALSE;
+  g_rename.after_focused = GetFocus() == GetDlgItem(box, IDC_RENAME_AFTER);
+  HWND after = GetDlgItem(box, IDC_RENAME_AFTER);
+  SendMessageA(after, EM_SETSEL, 0, -1);
+  SendMessageA(after, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(g_rename.type.c_str()));
+  SendMessageA(GetDlgItem(box, g_rename.button), BM_CLICK, 0, 0);
+}
+
+using RenameDialogTest = NavigationDialogTest;
+
+TEST_F(RenameDialogTest, TheRealDialogRenamesOnDiskAndTheRowIsSelectedAgain) {
+  FilerDialog& d = Open();
+  SelectOnly(RowOf("ソフト"));
+  g_rename = RenameSeen{};
+  g_rename.owner = d.hwnd();
+  g_rename.type = "予定表.txt";  // 0x5C trail bytes in 予 and 表
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerRename);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdRename, 0);
+  KillTimer(nullptr, timer);
+  ASSERT_TRUE(g_rename.answered);
+  EXPECT_EQ(g_rename.title, "リネーム");
+  EXPECT_EQ(g_rename.before, "ソフト.txt");
+  EXPECT_EQ(g_rename.after_at_open, "ソフト.txt");
+  EXPECT_FALSE(g_rename.all_enabled);
+  EXPECT_TRUE(g_rename.after_focused);
+  EXPECT_EQ(GetFileAttributesA(folder.File("ソフト.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_NE(GetFileAttributesA(folder.File("予定表.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ItemText(Pane(IDC_FILE_LIST), Cursor(), 0), "予定表");
+
+  // A change of letter case only is a rename too; Cancel on the first item
+  // leaves everything as it is.
+  SelectOnly(RowOf("readme"));
+  g_rename = RenameSeen{};
+  g_rename.owner = d.hwnd();
+  g_rename.type = "README.md";
+  const UINT_PTR again = SetTimer(nullptr, 0, 50, AnswerRename);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdRename, 0);
+  KillTimer(nullptr, again);
+  WIN32_FIND_DATAA found;
+  UniqueFindHandle find(FindFirstFileA(folder.File("readme.md").c_str(), &found));
+  ASSERT_TRUE(find);
+  EXPECT_STREQ(found.cFileName, "README.md");
+  SelectOnly(RowOf("ホテル"));
+  g_rename = RenameSeen{};
+  g_rename.owner = d.hwnd();
+  g_rename.type = "x.txt";
+  g_rename.button = IDCANCEL;
+  const UINT_PTR cancel = SetTimer(nullptr, 0, 50, AnswerRename);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdRename, 0);
+  KillTimer(nullptr, cancel);
+  EXPECT_NE(GetFileAttributesA(folder.File("ホテル.TXT").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(GetFileAttributesA(folder.File("x.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
 }  // namespace
 }  // namespace qd
