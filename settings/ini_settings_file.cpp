@@ -137,7 +137,7 @@ std::string IniSettingsFile::ReadString(std::string_view section, std::string_vi
   auto value = Lookup(path_, section, key);
   if (!value) return std::string(def);
   // The profile API drops one pair of matching quotes around a value.
-  return ParseEntryLine("=" + *value)->value;
+  return std::string(WithoutQuotes(*value));
 }
 
 SettingsSection IniSettingsFile::ReadSection(std::string_view section) {

@@ -40,15 +40,19 @@ std::string_view TrimBlanks(std::string_view s) {
 
 }  // namespace
 
+std::string_view WithoutQuotes(std::string_view value) {
+  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+      value.back() == value.front()) {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 std::optional<SettingsEntry> ParseEntryLine(std::string_view line) {
   const std::size_t eq = line.find('=');
   if (eq == std::string_view::npos) return std::nullopt;
   const std::string_view key = TrimBlanks(line.substr(0, eq));
-  std::string_view value = TrimBlanks(line.substr(eq + 1));
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value = value.substr(1, value.size() - 2);
-  }
+  const std::string_view value = WithoutQuotes(TrimBlanks(line.substr(eq + 1)));
   return SettingsEntry{std::string(key), std::string(value)};
 }
 

@@ -62,6 +62,10 @@ int32_t ParseSettingsInt(std::string_view text, int32_t def);
 // would end its line and start lines of its own (a new section, say).
 bool StorableText(std::string_view text);
 
+// A value as the profile API reads it: one pair of matching quotes ("" or
+// '') around it dropped.
+std::string_view WithoutQuotes(std::string_view value);
+
 // An entry line "name=value" as the reads take it: blanks around name and
 // value dropped, then one pair of matching quotes around the value; nullopt
 // for a line without "=".

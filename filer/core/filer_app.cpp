@@ -62,14 +62,15 @@ StartupOutcome RunFiler(StartupPort& port) {
     return StartupOutcome::InitialisationFailed;
   }
   port.LoadRichEdit();
-  const std::string settings_path = SettingsPathFromModulePath(port.ModulePath());
+  const std::string module_path = port.ModulePath();
+  const std::string settings_path = SettingsPathFromModulePath(module_path);
   SettingsFile& settings = port.BindSettings(settings_path);
   const std::string pending_path = PathFromCommandLine(CommandLineTail(port.CommandLine()));
   const bool new_proc = settings.ReadInt("Conf-Main", "NewProc", 0) != 0;
   const bool existed = port.CreateInstanceMutex(InstanceMutexName(settings_path));
 
   if (new_proc && existed) {
-    const std::string own_folder = path::FolderOf(port.ModulePath());
+    const std::string own_folder = path::FolderOf(module_path);
     for (int attempt = 0; attempt < kHandOverAttempts; ++attempt) {
       if (attempt > 0) port.Wait(kHandOverWaitMs);
       const StartupPort::Window w = FindOwnFiler(port, own_folder);

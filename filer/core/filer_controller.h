@@ -183,7 +183,6 @@ class FilerController {
   int TabCount() const { return tabs_.TabCount(); }
   int current_tab() const { return tab_set_.current(); }
   const TabSet& tab_set() const { return tab_set_; }
-  const FolderHistory& history() const { return history_; }
   bool send_flag() const { return temp_.send; }
   void set_send_flag(bool send) { temp_.send = send; }
 

@@ -145,10 +145,8 @@ std::string RowStore::ItemName(int row) const {
     if (p.number_text == kDirSizeText) return p.name_text.substr(p.name_text.empty() ? 0 : 1);
     return p.name_text + p.path_text;
   }
-  const Row& r = rows_[row];
-  std::string_view bytes = Bytes(r);
-  if (r.attributes & kAttrDirectory) bytes.remove_prefix(1);
-  return std::string(bytes);
+  std::string unused;
+  return std::string(ItemNameView(row, unused));
 }
 
 std::string_view RowStore::ItemNameView(int row, std::string& scratch) const {

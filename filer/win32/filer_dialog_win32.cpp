@@ -89,7 +89,6 @@ bool FilerDialog::PreTranslate(const MSG& msg) {
       // as the two character messages it would otherwise become.
       if (msg.wParam > 0xFF) {
         filer_->OnKey(KeyMessage::Char, static_cast<int>((msg.wParam >> 8) & 0xFF));
-        return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
       }
       return filer_->OnKey(KeyMessage::Char, static_cast<int>(msg.wParam & 0xFF));
     default:

@@ -19,7 +19,6 @@ class FakeFrame : public FramePort {
   // One monitor of 1280 x 800 whose work area stops above a 40-pixel task
   // bar; a rectangle meets it when the two overlap.
   WorkAreas WorkAreasFor(const ScreenRect& r) override {
-    asked.push_back(r);
     const ScreenRect& w = work_area;
     const bool meets = r.left < w.right && w.left < r.right && r.top < w.bottom && w.top < r.bottom;
     return {meets, w};
@@ -44,7 +43,6 @@ class FakeFrame : public FramePort {
   std::map<Pane, PaneRect> panes;
   PaneRect window{0, 0, 0, 0};
   ScreenRect work_area{0, 0, 1280, 760};
-  std::vector<ScreenRect> asked;
   bool minimised = false, maximised = false;
   std::string title;
   std::string face;
