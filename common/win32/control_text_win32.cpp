@@ -1,6 +1,7 @@
 #include "common/win32/control_text_win32.h"
 
 #include <cstring>
+#include <vector>
 
 #include "common/cp932.h"
 
@@ -17,6 +18,13 @@ void CopyCellText(std::string_view text, char* buffer, int size) {
   }
   std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
+}
+
+std::string DialogItemText(HWND dialog, int id) {
+  HWND item = GetDlgItem(dialog, id);
+  std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1);
+  const int n = GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 }  // namespace qd

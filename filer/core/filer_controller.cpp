@@ -130,6 +130,9 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdDeleteToRecycleBin, &FilerController::CmdDeleteToRecycleBin},
       {CommandId::CmdDelete, &FilerController::CmdDelete},
       {CommandId::CmdRename, &FilerController::CmdRename},
+      {CommandId::CmdNewFolder, &FilerController::CmdNewFolder},
+      {CommandId::CmdNewFile, &FilerController::CmdNewFile},
+      {CommandId::CmdNew, &FilerController::CmdNew},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {

@@ -188,6 +188,10 @@ class FilerController {
 
   // File operations.
   void CmdRename();
+  void CmdNewFolder() { NewItem(ItemKind::Folder); }
+  void CmdNewFile() { NewItem(ItemKind::File); }
+  // A folder when the cursor is on a folder row, else a file.
+  void CmdNew();
 
   // The selection read back from the rows.
   std::string SelectedNames() const;
@@ -226,6 +230,7 @@ class FilerController {
   void ClearFileList();
   bool OpenPickRow(int row, bool shift);
   std::string OpenParameters();
+  void NewItem(ItemKind kind);
 
   SettingsFile& settings_;
   FramePort& frame_;

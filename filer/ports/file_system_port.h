@@ -56,6 +56,11 @@ class FileSystemPort {
   // the target exists (unless it is the same item in other letter case), or
   // the name is not one the file system takes.
   virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  // Makes a folder, or an empty file; false, with nothing made, when an
+  // item of that name exists, the folder it goes in does not, or the name
+  // is not one the file system takes.
+  virtual bool CreateFolder(const std::string& path) = 0;
+  virtual bool CreateEmptyFile(const std::string& path) = 0;
   // The 8.3 form of a path, or the path itself when there is none.
   virtual std::string ShortPath(const std::string& path) = 0;
 };

@@ -27,6 +27,21 @@ struct RenameAnswer {
   bool next = false;
 };
 
+// The new item dialog: a folder or a file, and the name it starts from.
+enum class ItemKind { Folder = 0, File = 1 };
+
+struct NewItemRequest {
+  ItemKind kind = ItemKind::Folder;
+  std::string name;
+};
+
+// OK and More give `ok` and the name; More asks for another item after it.
+struct NewItemAnswer {
+  bool ok = false;
+  std::string name;
+  bool more = false;
+};
+
 class PromptPort {
  public:
   virtual ~PromptPort() = default;
@@ -38,6 +53,8 @@ class PromptPort {
   virtual void Beep() = 0;
   // The rename dialog, modal; its two flags are cleared at every opening.
   virtual RenameAnswer AskNewName(const RenameRequest& request) = 0;
+  // The new item dialog, modal; its More flag is cleared at every opening.
+  virtual NewItemAnswer AskNewItem(const NewItemRequest& request) = 0;
 };
 
 }  // namespace qd

@@ -116,6 +116,18 @@ bool Win32FileSystem::Rename(const std::string& from, const std::string& to) {
   return false;
 }
 
+bool Win32FileSystem::CreateFolder(const std::string& path) {
+  SECURITY_ATTRIBUTES security{};  // default security
+  security.nLength = sizeof security;
+  return CreateDirectoryA(path.c_str(), &security) != 0;
+}
+
+bool Win32FileSystem::CreateEmptyFile(const std::string& path) {
+  // No access and no sharing: the handle is only there to make the file.
+  UniqueFile file(CreateFileA(path.c_str(), 0, 0, nullptr, CREATE_NEW, 0, nullptr));
+  return static_cast<bool>(file);
+}
+
 std::string Win32FileSystem::ShortPath(const std::string& path) {
   char buffer[MAX_PATH];
   const DWORD n = GetShortPathNameA(path.c_str(), buffer, MAX_PATH);

@@ -20,6 +20,8 @@ class Win32FileSystem : public FileSystemPort {
   bool DriveCurrentDirectory(int drive, std::string* path) override;
   bool ChangeDrive(int drive) override;
   bool Rename(const std::string& from, const std::string& to) override;
+  bool CreateFolder(const std::string& path) override;
+  bool CreateEmptyFile(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
 };
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "filer/fileops/win32/new_item_dialog_win32.h"
 #include "filer/fileops/win32/rename_dialog_win32.h"
 
 namespace qd {
@@ -21,6 +22,10 @@ void MessageBoxPrompts::Beep() { MessageBeep(static_cast<UINT>(-1)); }
 
 RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
   return ShowRenameDialog(owner_, request);
+}
+
+NewItemAnswer MessageBoxPrompts::AskNewItem(const NewItemRequest& request) {
+  return ShowNewItemDialog(owner_, request);
 }
 
 }  // namespace qd

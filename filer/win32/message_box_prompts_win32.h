@@ -14,6 +14,7 @@ class MessageBoxPrompts : public PromptPort {
   void ShowError(std::string_view text) override;
   void Beep() override;
   RenameAnswer AskNewName(const RenameRequest& request) override;
+  NewItemAnswer AskNewItem(const NewItemRequest& request) override;
 
  private:
   HWND owner_ = nullptr;

@@ -37,6 +37,10 @@ enum class FsOp {
   Name,         // FindName gives `names[0]`
   Rename,       // Rename of `arg` to `names[0]` succeeds
   RenameFails,  // Rename of `arg` to `names[0]` fails
+  MakeFolder,   // CreateFolder succeeds
+  MakeFolderFails,
+  MakeFile,     // CreateEmptyFile succeeds
+  MakeFileFails,
 };
 
 struct FsStep {
@@ -74,6 +78,10 @@ inline FsStep Rename(std::string from, std::string to) {
 inline FsStep RenameFails(std::string from, std::string to) {
   return {FsOp::RenameFails, std::move(from), {std::move(to)}};
 }
+inline FsStep MakeFolder(std::string p) { return {FsOp::MakeFolder, std::move(p), {}}; }
+inline FsStep MakeFolderFails(std::string p) { return {FsOp::MakeFolderFails, std::move(p), {}}; }
+inline FsStep MakeFile(std::string p) { return {FsOp::MakeFile, std::move(p), {}}; }
+inline FsStep MakeFileFails(std::string p) { return {FsOp::MakeFileFails, std::move(p), {}}; }
 
 // Where Windows and Wine differ, or the fake does not follow, the cases keep
 // out of the way: Windows lets "?" before a dot or at the end match nothing;
@@ -151,6 +159,17 @@ inline std::vector<FileSystemCase> FileSystemCases() {
       {"a rename may change the letter case only",
        {File("memo.txt"), Dir("sub"), Rename("@\\memo.txt", "@\\Memo.TXT"),
         Name("memo.txt", "Memo.TXT"), Rename("sub", "SUB"), Name("sub", "SUB")}},
+      {"a folder and an empty file are made once, and never over an item of that name",
+       {MakeFolder("@\\新規フォルダ"), MakeFile("@\\ソフト.txt"), MakeFile("表"),
+        Find("*", {"新規フォルダ", "ソフト.txt", "表"}), Find("新規フォルダ\\*", {}),
+        Cd("新規フォルダ"), Cd(".."), MakeFolderFails("@\\新規フォルダ"),
+        MakeFileFails("@\\新規フォルダ"), MakeFolderFails("@\\ソフト.txt"),
+        MakeFileFails("@\\ソフト.TXT"), MakeFolderFails("@\\表"),
+        Find("*", {"新規フォルダ", "ソフト.txt", "表"})}},
+      {"an item is not made in a missing folder nor under a name the system refuses",
+       {MakeFolderFails("@\\missing\\sub"), MakeFileFails("@\\missing\\a.txt"),
+        MakeFolderFails("@\\a?b"), MakeFileFails("@\\a*b.txt"), MakeFileFails("@\\a<b"),
+        MakeFolderFails("@\\a|b"), Find("*", {})}},
   };
 }
 
@@ -193,7 +212,8 @@ inline std::string Describe(const FsStep& s) {
   static const char* const kOps[] = {"Dir",     "File",   "Vanish",   "Cd",
                                      "CdFails", "Cwd",    "DriveCwd", "ChangeDrive",
                                      "Find",    "Exists", "Missing",  "Name",
-                                     "Rename",  "RenameFails"};
+                                     "Rename",  "RenameFails", "MakeFolder", "MakeFolderFails",
+                                     "MakeFile", "MakeFileFails"};
   return std::string(kOps[static_cast<int>(s.op)]) + "(" + s.arg + ")";
 }
 
@@ -279,6 +299,18 @@ inline void RunFileSystemCases(const std::function<std::unique_ptr<FileSystemSan
           break;
         case FsOp::RenameFails:
           EXPECT_FALSE(fs.Rename(arg, expand(s.names[0]))) << step;
+          break;
+        case FsOp::MakeFolder:
+          EXPECT_TRUE(fs.CreateFolder(arg)) << step;
+          break;
+        case FsOp::MakeFolderFails:
+          EXPECT_FALSE(fs.CreateFolder(arg)) << step;
+          break;
+        case FsOp::MakeFile:
+          EXPECT_TRUE(fs.CreateEmptyFile(arg)) << step;
+          break;
+        case FsOp::MakeFileFails:
+          EXPECT_FALSE(fs.CreateEmptyFile(arg)) << step;
           break;
       }
     }

@@ -182,6 +182,23 @@ class FakeFileSystem : public FileSystemPort {
     }
     return true;
   }
+  // As CreateDirectoryA and CreateFileA with CREATE_NEW: never over an item
+  // of that name, a file or a folder; names in `refused` cannot be made.
+  bool CreateFolder(const std::string& path) override {
+    std::string folder;
+    if (!MayCreate(path, &folder)) return false;
+    const std::string full = Resolve(path);
+    folders[folder].push_back({full.substr(cp932::FindLastChar(full, '\\') + 1), kAttrDirectory, 0, 0});
+    folders[full];
+    return true;
+  }
+  bool CreateEmptyFile(const std::string& path) override {
+    std::string folder;
+    if (!MayCreate(path, &folder)) return false;
+    const std::string full = Resolve(path);
+    folders[folder].push_back({full.substr(cp932::FindLastChar(full, '\\') + 1), kAttrArchive, 0, 0});
+    return true;
+  }
   std::string ShortPath(const std::string& path) override { return "~" + path; }
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
     *local = utc + offset;
@@ -219,7 +236,8 @@ class FakeFileSystem : public FileSystemPort {
   std::map<std::string, std::string> long_names;  // a short path -> its long last component
   std::vector<std::string> searches;
   std::vector<std::string> renames;  // "from > to", every call
-  std::vector<std::string> refused;  // items whose rename the system refuses
+  std::vector<std::string> refused;  // items the system will not rename or make
+  std::vector<std::string> creates;  // every path CreateFolder or CreateEmptyFile was given
   uint64_t offset = 0;
 
  private:
@@ -257,6 +275,21 @@ class FakeFileSystem : public FileSystemPort {
       *name = path.substr(slash + 1);
     }
     return !name->empty() && *name != "." && *name != "..";
+  }
+  // Whether an item may be made at the path; `folder` is the key of the
+  // folder it goes in.
+  bool MayCreate(const std::string& path, std::string* folder) {
+    creates.push_back(path);
+    std::string parent, name;
+    if (!Split(path, &parent, &name)) return false;
+    if (name.find_first_of("/:*?\"<>|") != std::string::npos) return false;
+    for (const std::string& r : refused) {
+      if (cp932::EqualNoCase(Resolve(r), Join(parent, name))) return false;
+    }
+    auto it = FindFolder(parent);
+    if (it == folders.end() || IsVanished(parent) || Lookup(path, nullptr)) return false;
+    *folder = it->first;
+    return true;
   }
   bool IsVanished(const std::string& path) const {
     for (const std::string& v : vanished) {

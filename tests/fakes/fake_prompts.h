@@ -25,6 +25,14 @@ class FakePrompts : public PromptPort {
     rename_answers.erase(rename_answers.begin());
     return a;
   }
+  // The new item dialog answers from `new_item_answers` in turn, then Cancel.
+  NewItemAnswer AskNewItem(const NewItemRequest& request) override {
+    new_item_requests.push_back(request);
+    if (new_item_answers.empty()) return {};
+    NewItemAnswer a = new_item_answers.front();
+    new_item_answers.erase(new_item_answers.begin());
+    return a;
+  }
 
   std::vector<std::string> questions;
   std::vector<std::string> errors;
@@ -32,6 +40,8 @@ class FakePrompts : public PromptPort {
   Answer answer = Answer::Ok;
   std::vector<RenameRequest> rename_requests;
   std::vector<RenameAnswer> rename_answers;
+  std::vector<NewItemRequest> new_item_requests;
+  std::vector<NewItemAnswer> new_item_answers;
 };
 
 }  // namespace qd::test

@@ -1,8 +1,6 @@
 #include "filer/fileops/win32/rename_dialog_win32.h"
 
-#include <string>
-#include <vector>
-
+#include "common/win32/control_text_win32.h"
 #include "resources/command_ids.h"
 
 namespace qd {
@@ -13,13 +11,6 @@ struct RenameDialogState {
   const RenameRequest* request;
   RenameAnswer answer;
 };
-
-std::string ItemText(HWND dialog, int id) {
-  HWND item = GetDlgItem(dialog, id);
-  std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(item)) + 1);
-  const int n = GetWindowTextA(item, buffer.data(), static_cast<int>(buffer.size()));
-  return std::string(buffer.data(), n > 0 ? static_cast<std::size_t>(n) : 0);
-}
 
 INT_PTR CALLBACK RenameProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
   auto* state = reinterpret_cast<RenameDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -39,7 +30,7 @@ INT_PTR CALLBACK RenameProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
       }
       if (id != IDCANCEL) {
         state->answer.ok = true;
-        state->answer.after = ItemText(dialog, IDC_RENAME_AFTER);
+        state->answer.after = DialogItemText(dialog, IDC_RENAME_AFTER);
         state->answer.all = id == IDC_RENAME_ALL;
         state->answer.next = id == IDC_RENAME_NEXT;
       }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <vector>
@@ -667,6 +668,89 @@ TEST_F(RenameDialogTest, TheRealDialogRenamesOnDiskAndTheRowIsSelectedAgain) {
   KillTimer(nullptr, cancel);
   EXPECT_NE(GetFileAttributesA(folder.File("ホテル.TXT").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(GetFileAttributesA(folder.File("x.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// Answers the new item dialog from a timer, one step per showing: records
+// what it shows (and the message area behind it), types the name and
+// presses a button.
+struct NewItemStep {
+  std::string type;
+  int button;
+};
+struct NewItemSeen {
+  HWND owner = nullptr;
+  HWND last = nullptr;
+  std::vector<NewItemStep> steps;
+  std::size_t done = 0;
+  std::vector<std::string> titles, names_at_open, messages;
+  bool name_focused = true;
+} g_new_item;
+
+void CALLBACK AnswerNewItem(HWND, UINT, UINT_PTR, DWORD) {
+  HWND box = GetLastActivePopup(g_new_item.owner);
+  if (box == g_new_item.owner || box == g_new_item.last || g_new_item.done == g_new_item.steps.size())
+    return;
+  g_new_item.last = box;
+  const NewItemStep& step = g_new_item.steps[g_new_item.done++];
+  HWND name = GetDlgItem(box, IDC_NEW_ITEM_NAME);
+  g_new_item.titles.push_back(WindowText(box));
+  g_new_item.names_at_open.push_back(WindowText(name));
+  g_new_item.messages.push_back(ItemText(GetDlgItem(g_new_item.owner, IDC_MESSAGE_AREA), 0, 0));
+  g_new_item.name_focused = g_new_item.name_focused && GetFocus() == name;
+  SendMessageA(name, EM_SETSEL, 0, -1);
+  SendMessageA(name, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(step.type.c_str()));
+  SendMessageA(GetDlgItem(box, step.button), BM_CLICK, 0, 0);
+}
+
+using NewItemDialogTest = NavigationDialogTest;
+
+TEST_F(NewItemDialogTest, TheRealDialogMakesFoldersWithMoreAndAFileOnDisk) {
+  FilerDialog& d = Open();
+  SelectOnly(0);  // "..": the dialog opens empty
+  g_new_item = NewItemSeen{};
+  g_new_item.owner = d.hwnd();
+  g_new_item.steps = {{"", IDOK}, {"ソフト", IDC_NEW_ITEM_MORE}, {"表", IDOK}};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerNewItem);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdNewFolder, 0);
+  KillTimer(nullptr, timer);
+  ASSERT_EQ(g_new_item.done, 3u);
+  EXPECT_EQ(g_new_item.titles, (std::vector<std::string>{"新規フォルダ", "新規フォルダ", "新規フォルダ"}));
+  EXPECT_EQ(g_new_item.names_at_open, (std::vector<std::string>{"", "", "ソフト"}));
+  EXPECT_EQ(g_new_item.messages[1], "フォルダ名を入力してください。");
+  EXPECT_EQ(g_new_item.messages[2], "フォルダ作成、成功。[ソフト]");
+  EXPECT_TRUE(g_new_item.name_focused);
+  for (const char* made : {"ソフト", "表"}) {
+    const DWORD attributes = GetFileAttributesA(folder.File(made).c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES) << made;
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY) << made;
+  }
+  EXPECT_EQ(ItemText(Pane(IDC_MESSAGE_AREA), 0, 0), "");
+  std::vector<std::string> selected;
+  HWND list = Pane(IDC_FILE_LIST);
+  for (int r = ListView_GetNextItem(list, -1, LVNI_SELECTED); r >= 0;
+       r = ListView_GetNextItem(list, r, LVNI_SELECTED)) {
+    selected.push_back(ItemText(list, r, 0));
+  }
+  std::sort(selected.begin(), selected.end());
+  EXPECT_EQ(selected, (std::vector<std::string>{"/ソフト", "/表"}));
+
+  // A file on the cursor row's name is taken; another name makes an empty file.
+  SelectOnly(RowOf("readme"));
+  g_new_item = NewItemSeen{};
+  g_new_item.owner = d.hwnd();
+  g_new_item.steps = {{"readme.md", IDOK}, {"予定.txt", IDOK}};
+  const UINT_PTR again = SetTimer(nullptr, 0, 50, AnswerNewItem);
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdNewFile, 0);
+  KillTimer(nullptr, again);
+  ASSERT_EQ(g_new_item.done, 2u);
+  EXPECT_EQ(g_new_item.titles[0], "新規ファイル");
+  EXPECT_EQ(g_new_item.names_at_open, (std::vector<std::string>{"readme.md", "readme.md"}));
+  EXPECT_EQ(g_new_item.messages[1], "そのファイル名は既に存在しています。");
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ASSERT_TRUE(GetFileAttributesExA(folder.File("予定.txt").c_str(), GetFileExInfoStandard, &data));
+  EXPECT_EQ(data.nFileSizeLow, 0u);
+  EXPECT_FALSE(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+  EXPECT_EQ(ItemText(list, ListView_GetNextItem(list, -1, LVNI_SELECTED), 0), "予定");
 }
 
 }  // namespace
