@@ -93,3 +93,8 @@
 #define IDD_NEW_ITEM 145
 #define IDC_NEW_ITEM_NAME 1015
 #define IDC_NEW_ITEM_MORE 1016
+
+// The mask dialog.
+#define IDD_MASK 160
+#define IDC_MASK_TEXT 1030
+#define IDC_MASK_OPTION 1031

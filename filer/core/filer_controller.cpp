@@ -24,6 +24,7 @@ FilerController::FilerController(FilerPorts p, std::string program_folder, std::
       keys_(p.keys),
       tabs_(p.tabs),
       shell_(p.shell),
+      walk_progress_(p.walk_progress),
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)),
       rows_(p.fs),
@@ -133,6 +134,12 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdNewFolder, &FilerController::CmdNewFolder},
       {CommandId::CmdNewFile, &FilerController::CmdNewFile},
       {CommandId::CmdNew, &FilerController::CmdNew},
+      {CommandId::CmdFileMask, &FilerController::CmdFileMask},
+      {CommandId::CmdMaskSelect, &FilerController::CmdMaskSelect},
+      {CommandId::CmdSelectAll, &FilerController::CmdSelectAll},
+      {CommandId::CmdInvertSelection, &FilerController::CmdInvertSelection},
+      {CommandId::CmdFindFile, &FilerController::CmdFindFile},
+      {CommandId::CmdExpandFolder, &FilerController::CmdExpandFolder},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {

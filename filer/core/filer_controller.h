@@ -19,6 +19,7 @@
 #include "filer/ports/prompt_port.h"
 #include "filer/ports/shell_port.h"
 #include "filer/ports/tab_strip_port.h"
+#include "filer/ports/walk_progress_port.h"
 #include "settings/preferences.h"
 #include "settings/settings_file.h"
 
@@ -66,6 +67,8 @@ struct FilerPorts {
   KeyStatePort& keys;
   TabStripPort& tabs;
   ShellPort& shell;
+  // None: a walk of folders runs to its end without looking at the window.
+  WalkProgressPort* walk_progress = nullptr;
 };
 
 // A path relative to the current folder, or to a drive's own folder, made
@@ -193,6 +196,15 @@ class FilerController {
   // A folder when the cursor is on a folder row, else a file.
   void CmdNew();
 
+  // Masks, selection, find and folder expansion.
+  void CmdFileMask();
+  void CmdMaskSelect();
+  void CmdSelectAll();
+  void CmdInvertSelection();
+  void CmdFindFile();
+  void CmdExpandFolder();
+  bool no_folder() const { return no_folder_; }
+
   // The selection read back from the rows.
   std::string SelectedNames() const;
   std::string SelectedNamesWithTotals();
@@ -231,6 +243,8 @@ class FilerController {
   bool OpenPickRow(int row, bool shift);
   std::string OpenParameters();
   void NewItem(ItemKind kind);
+  class WalkRows;
+  void Walk(ListKind kind, const std::string& mask);
 
   SettingsFile& settings_;
   FramePort& frame_;
@@ -242,6 +256,7 @@ class FilerController {
   KeyStatePort& keys_;
   TabStripPort& tabs_;
   ShellPort& shell_;
+  WalkProgressPort* walk_progress_;
 
   std::string program_folder_;
   std::string pending_path_;

@@ -38,8 +38,8 @@ namespace {
 
 // The full path of a pick-list row, or empty for the "/.." row.
 std::string RowPath(const RowStore& rows, int r) {
-  if (rows.kind() != RowStore::Kind::Picks) return {};
-  const PickRow& row = rows.Pick(r);
+  if (!rows.IsListMode()) return {};
+  const PickRow row = rows.Pick(r);
   if (row.folder) return row.name_text == "/.." ? std::string() : row.path;
   return path::Join(row.path, row.name_text);
 }

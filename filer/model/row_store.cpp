@@ -53,10 +53,20 @@ void RowStore::Clear(Kind kind) {
   arena_.clear();
   rows_.clear();
   picks_.clear();
+  results_.clear();
+  result_paths_.clear();
 }
 
 int RowStore::size() const {
-  return static_cast<int>(kind_ == Kind::Entries ? rows_.size() : picks_.size());
+  switch (kind_) {
+    case Kind::Entries:
+      return static_cast<int>(rows_.size());
+    case Kind::Picks:
+      return static_cast<int>(picks_.size());
+    case Kind::Results:
+      return static_cast<int>(results_.size());
+  }
+  return 0;
 }
 
 void RowStore::AddEntry(const FoundEntry& e) {
@@ -79,6 +89,54 @@ void RowStore::AddEntry(const FoundEntry& e) {
 }
 
 void RowStore::AddPickRow(PickRow row) { picks_.push_back(std::move(row)); }
+
+uint32_t RowStore::ResultPathIndex(std::string_view path) {
+  if (!result_paths_.empty()) {
+    const Span& last = result_paths_.back();
+    if (std::string_view(arena_.data() + last.offset, last.length) == path) {
+      return static_cast<uint32_t>(result_paths_.size() - 1);
+    }
+  }
+  result_paths_.push_back({static_cast<uint32_t>(arena_.size()), static_cast<uint32_t>(path.size())});
+  arena_ += path;
+  return static_cast<uint32_t>(result_paths_.size() - 1);
+}
+
+void RowStore::AddFolderResult(std::string_view path) {
+  const uint32_t index = ResultPathIndex(path);
+  std::string_view name = path;
+  const std::size_t slash = cp932::FindLastChar(path, '\\');
+  if (slash != std::string_view::npos && slash + 1 < path.size()) name = path.substr(slash + 1);
+  Result r;
+  r.offset = static_cast<uint32_t>(arena_.size());
+  r.length = static_cast<uint32_t>(name.size() + 1);
+  r.folder = 1;
+  r.path = index;
+  arena_ += '/';
+  arena_ += name;
+  results_.push_back(r);
+}
+
+void RowStore::AddFileResult(std::string_view folder, std::string_view name) {
+  Result r;
+  r.path = ResultPathIndex(folder);
+  r.offset = static_cast<uint32_t>(arena_.size());
+  r.length = static_cast<uint32_t>(name.size());
+  r.folder = 0;
+  arena_ += name;
+  results_.push_back(r);
+}
+
+PickRow RowStore::Pick(int row) const {
+  if (kind_ != Kind::Results) return picks_[row];
+  const Result& r = results_[row];
+  PickRow p;
+  p.name_text = ResultName(r);
+  p.path_text = ResultPath(r);
+  p.path = p.path_text;
+  p.folder = r.folder;
+  return p;
+}
 
 namespace {
 
@@ -104,6 +162,12 @@ std::string_view RowStore::ExtOf(const Row& r) const { return Bytes(r).substr(r.
 
 std::string RowStore::Text(int row, int column) const {
   if (kind_ == Kind::Picks) return PickText(picks_[row], column);
+  if (kind_ == Kind::Results) {
+    const Result& r = results_[row];
+    if (column == 0) return std::string(ResultName(r));
+    if (column == 1) return std::string(ResultPath(r));
+    return {};
+  }
   const Row& r = rows_[row];
   const bool folder = r.attributes & kAttrDirectory;
   switch (column) {
@@ -127,11 +191,13 @@ std::string RowStore::Text(int row, int column) const {
 bool RowStore::IsFolder(int row) const {
   // As the item name is derived from the texts, in every list alike.
   if (kind_ == Kind::Picks) return picks_[row].number_text == kDirSizeText;
+  if (kind_ == Kind::Results) return false;  // no Size text
   return rows_[row].attributes & kAttrDirectory;
 }
 
 std::string_view RowStore::NameText(int row) const {
   if (kind_ == Kind::Picks) return picks_[row].name_text;
+  if (kind_ == Kind::Results) return ResultName(results_[row]);
   return NameTextOf(rows_[row]);
 }
 
@@ -145,12 +211,16 @@ std::string RowStore::ItemName(int row) const {
     if (p.number_text == kDirSizeText) return p.name_text.substr(p.name_text.empty() ? 0 : 1);
     return p.name_text + p.path_text;
   }
+  if (kind_ == Kind::Results) {
+    const Result& r = results_[row];
+    return std::string(ResultName(r)) + std::string(ResultPath(r));
+  }
   std::string unused;
   return std::string(ItemNameView(row, unused));
 }
 
 std::string_view RowStore::ItemNameView(int row, std::string& scratch) const {
-  if (kind_ == Kind::Picks) {
+  if (kind_ != Kind::Entries) {
     scratch = ItemName(row);
     return scratch;
   }
@@ -161,7 +231,7 @@ std::string_view RowStore::ItemNameView(int row, std::string& scratch) const {
 }
 
 std::string_view RowStore::ExtView(int row, std::string& scratch) const {
-  if (kind_ == Kind::Picks) {
+  if (kind_ != Kind::Entries) {
     scratch = Text(row, 1);
     return scratch;
   }
@@ -169,12 +239,16 @@ std::string_view RowStore::ExtView(int row, std::string& scratch) const {
 }
 
 uint64_t RowStore::SizeOf(int row) const {
-  if (kind_ == Kind::Picks) return 0;
+  if (kind_ != Kind::Entries) return 0;
   const Row& r = rows_[row];
   return (r.attributes & kAttrDirectory) ? 0 : r.size;
 }
 
 void RowStore::SortByNameText() {
+  if (kind_ == Kind::Results) {
+    SortResults(0, true);
+    return;
+  }
   if (kind_ == Kind::Picks) {
     std::stable_sort(picks_.begin(), picks_.end(), [](const PickRow& a, const PickRow& b) {
       return cp932::CompareNoCase(a.name_text, b.name_text) < 0;
@@ -377,6 +451,7 @@ int RowStore::ComparePicks(int column, const PickRow& a, const PickRow& b) {
 
 std::vector<int> RowStore::Sort(int column, bool ascending) {
   if (kind_ == Kind::Entries) return SortRows(column, ascending);
+  if (kind_ == Kind::Results) return SortResults(column, ascending);
   const int n = size();
   std::vector<int> order(n);
   std::iota(order.begin(), order.end(), 0);
@@ -392,7 +467,54 @@ std::vector<int> RowStore::Sort(int column, bool ascending) {
   return new_index;
 }
 
+// Stable, by the Name or the path text; no other column is shown. The path
+// texts are few (one per folder), so they are ranked once and the rows
+// sorted by rank: a walk's million rows compare integers only.
+std::vector<int> RowStore::SortResults(int column, bool ascending) {
+  const int n = static_cast<int>(results_.size());
+  std::vector<int> order(n);
+  std::iota(order.begin(), order.end(), 0);
+  const int direction = ascending ? 1 : -1;
+  if (column == 1) {
+    std::vector<uint32_t> by_text(result_paths_.size());
+    std::iota(by_text.begin(), by_text.end(), 0u);
+    auto text = [&](uint32_t i) {
+      return std::string_view(arena_.data() + result_paths_[i].offset, result_paths_[i].length);
+    };
+    std::stable_sort(by_text.begin(), by_text.end(), [&](uint32_t a, uint32_t b) {
+      return cp932::CompareNoCase(text(a), text(b)) < 0;
+    });
+    // Paths that compare equal share a rank, so their rows keep walk order.
+    std::vector<uint32_t> rank(result_paths_.size());
+    uint32_t next = 0;
+    for (std::size_t i = 0; i < by_text.size(); ++i) {
+      if (i > 0 && cp932::CompareNoCase(text(by_text[i - 1]), text(by_text[i])) != 0) ++next;
+      rank[by_text[i]] = next;
+    }
+    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+      const uint32_t rx = rank[results_[x].path], ry = rank[results_[y].path];
+      return ascending ? rx < ry : ry < rx;
+    });
+  } else if (column == 0) {
+    std::stable_sort(order.begin(), order.end(), [&](int x, int y) {
+      return direction * cp932::CompareNoCase(ResultName(results_[x]), ResultName(results_[y])) < 0;
+    });
+  }
+  std::vector<Result> sorted(n);
+  std::vector<int> new_index(n);
+  for (int i = 0; i < n; ++i) {
+    sorted[i] = results_[order[i]];
+    new_index[order[i]] = i;
+  }
+  results_ = std::move(sorted);
+  return new_index;
+}
+
 void RowStore::Erase(int row) {
+  if (kind_ == Kind::Results) {
+    results_.erase(results_.begin() + row);  // its texts stay until the next Clear
+    return;
+  }
   if (kind_ == Kind::Picks) {
     picks_.erase(picks_.begin() + row);
   } else {

@@ -16,8 +16,10 @@ namespace qd {
 
 class RowStore {
  public:
-  // Directory rows, or the rows of a pick list (list mode).
-  enum class Kind { Entries, Picks };
+  // Directory rows, the rows of a pick list (list mode), or the rows of a
+  // find or an expansion (list mode too, kept as compactly as directory
+  // rows: a walk may list a million).
+  enum class Kind { Entries, Picks, Results };
 
   explicit RowStore(FileSystemPort& fs) : fs_(&fs) {}
 
@@ -27,8 +29,13 @@ class RowStore {
 
   void AddEntry(const FoundEntry& entry);
   void AddPickRow(PickRow row);
-  // A row of a pick list, with what it means.
-  const PickRow& Pick(int row) const { return picks_[row]; }
+  // A result row: a folder ("/" and its name; the path text is its path)
+  // or a file (its name; the path text is the folder that holds it).
+  void AddFolderResult(std::string_view path);
+  void AddFileResult(std::string_view folder, std::string_view name);
+  // A row of a pick list or a result list, with what it means.
+  PickRow Pick(int row) const;
+  bool IsListMode() const { return kind_ != Kind::Entries; }
 
   // The text of a column as the list shows it.
   std::string Text(int row, int column) const;
@@ -58,7 +65,10 @@ class RowStore {
   // Memory of the store per row beyond the name bytes.
   static constexpr std::size_t kBytesPerRow = 32;
   // Bytes the store holds now, reserve included, and the name bytes among them.
-  std::size_t MemoryBytes() const { return rows_.capacity() * sizeof(Row) + arena_.capacity(); }
+  std::size_t MemoryBytes() const {
+    return rows_.capacity() * sizeof(Row) + arena_.capacity() +
+           results_.capacity() * sizeof(Result) + result_paths_.capacity() * sizeof(Span);
+  }
   std::size_t NameBytes() const { return arena_.size(); }
 
  private:
@@ -72,6 +82,26 @@ class RowStore {
     uint64_t time;
   };
   static_assert(sizeof(Row) == kBytesPerRow);
+
+  // A result row: its Name text in the arena, its path text by index.
+  struct Span {
+    uint32_t offset, length;
+  };
+  struct Result {
+    uint32_t offset;  // the Name text; a folder's starts with "/"
+    uint32_t length : 31;
+    uint32_t folder : 1;
+    uint32_t path;  // index into result_paths_
+  };
+  static_assert(sizeof(Result) == 12);
+  std::string_view ResultName(const Result& r) const { return {arena_.data() + r.offset, r.length}; }
+  std::string_view ResultPath(const Result& r) const {
+    const Span& s = result_paths_[r.path];
+    return {arena_.data() + s.offset, s.length};
+  }
+  // The path's index, shared with the row before when it is the same folder.
+  uint32_t ResultPathIndex(std::string_view path);
+  std::vector<int> SortResults(int column, bool ascending);
 
   std::string_view Bytes(const Row& r) const { return {arena_.data() + r.offset, r.length}; }
   std::string_view NameTextOf(const Row& r) const;
@@ -91,6 +121,8 @@ class RowStore {
   std::string arena_;
   std::vector<Row> rows_;
   std::vector<PickRow> picks_;
+  std::vector<Result> results_;
+  std::vector<Span> result_paths_;
 };
 
 // Compares two decimal texts as numbers of any length; an empty text (a

@@ -22,6 +22,10 @@ class FileListPort : public ReportPort {
   // The first selected row after `after` (-1: from the start), or -1.
   virtual int NextSelected(int after) const = 0;
   virtual int SelectedCount() const = 0;
+  // Sets or clears the selected state of every row in one step.
+  virtual void SelectAll(bool selected) = 0;
+  // The row with the focus, or -1.
+  virtual int FocusedRow() const = 0;
   virtual int TopRow() const = 0;
   virtual int RowsPerPage() const = 0;
   // Scrolls as little as needed to show the row.

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qd {
 
@@ -42,6 +43,24 @@ struct NewItemAnswer {
   bool more = false;
 };
 
+// The mask dialog: an editable combo box offering `history` (most recent
+// first) and starting with `text`, and one check box, disabled when its
+// text is empty.
+struct MaskRequest {
+  std::string title;
+  std::string check_text;
+  bool check = false;
+  std::vector<std::string> history;
+  std::string text;
+};
+
+// OK gives `ok`, the edit text and the check box; Cancel gives `ok` false.
+struct MaskAnswer {
+  bool ok = false;
+  std::string text;
+  bool check = false;
+};
+
 class PromptPort {
  public:
   virtual ~PromptPort() = default;
@@ -55,6 +74,8 @@ class PromptPort {
   virtual RenameAnswer AskNewName(const RenameRequest& request) = 0;
   // The new item dialog, modal; its More flag is cleared at every opening.
   virtual NewItemAnswer AskNewItem(const NewItemRequest& request) = 0;
+  // The mask dialog, modal.
+  virtual MaskAnswer AskMask(const MaskRequest& request) = 0;
 };
 
 }  // namespace qd

@@ -52,6 +52,11 @@ int ListViewFileList::NextSelected(int after) const {
 
 int ListViewFileList::SelectedCount() const { return ListView_GetSelectedCount(list_); }
 
+// Item -1 is every row: the control sets its ranges at once.
+void ListViewFileList::SelectAll(bool selected) { SetState(-1, LVIS_SELECTED, selected); }
+
+int ListViewFileList::FocusedRow() const { return ListView_GetNextItem(list_, -1, LVNI_FOCUSED); }
+
 int ListViewFileList::TopRow() const { return ListView_GetTopIndex(list_); }
 
 int ListViewFileList::RowsPerPage() const { return ListView_GetCountPerPage(list_); }

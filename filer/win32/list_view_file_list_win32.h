@@ -33,6 +33,8 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   void SetFocused(int row, bool focused) override;
   int NextSelected(int after) const override;
   int SelectedCount() const override;
+  void SelectAll(bool selected) override;
+  int FocusedRow() const override;
   int TopRow() const override;
   int RowsPerPage() const override;
   void EnsureVisible(int row) override;

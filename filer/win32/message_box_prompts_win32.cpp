@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "filer/fileops/win32/mask_dialog_win32.h"
 #include "filer/fileops/win32/new_item_dialog_win32.h"
 #include "filer/fileops/win32/rename_dialog_win32.h"
 
@@ -26,6 +27,10 @@ RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
 
 NewItemAnswer MessageBoxPrompts::AskNewItem(const NewItemRequest& request) {
   return ShowNewItemDialog(owner_, request);
+}
+
+MaskAnswer MessageBoxPrompts::AskMask(const MaskRequest& request) {
+  return ShowMaskDialog(owner_, request);
 }
 
 }  // namespace qd

@@ -37,6 +37,14 @@ class FakeFileList : public FakeReport<FileListPort> {
   int SelectedCount() const override {
     return static_cast<int>(std::count(selected.begin(), selected.end(), true));
   }
+  void SelectAll(bool s) override { selected.assign(selected.size(), s); }
+  // The first focused row: a real list has one at most.
+  int FocusedRow() const override {
+    for (int r = 0; r < RowCount(); ++r) {
+      if (focused[r]) return r;
+    }
+    return -1;
+  }
   int TopRow() const override { return top; }
   int RowsPerPage() const override { return page; }
   void EnsureVisible(int row) override {

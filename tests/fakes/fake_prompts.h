@@ -33,6 +33,14 @@ class FakePrompts : public PromptPort {
     new_item_answers.erase(new_item_answers.begin());
     return a;
   }
+  // The mask dialog answers from `mask_answers` in turn, then Cancel.
+  MaskAnswer AskMask(const MaskRequest& request) override {
+    mask_requests.push_back(request);
+    if (mask_answers.empty()) return {};
+    MaskAnswer a = mask_answers.front();
+    mask_answers.erase(mask_answers.begin());
+    return a;
+  }
 
   std::vector<std::string> questions;
   std::vector<std::string> errors;
@@ -42,6 +50,8 @@ class FakePrompts : public PromptPort {
   std::vector<RenameAnswer> rename_answers;
   std::vector<NewItemRequest> new_item_requests;
   std::vector<NewItemAnswer> new_item_answers;
+  std::vector<MaskRequest> mask_requests;
+  std::vector<MaskAnswer> mask_answers;
 };
 
 }  // namespace qd::test

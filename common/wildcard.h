@@ -1,0 +1,32 @@
+// Masks: wildcard patterns separated by ";". "*" stands for any run of
+// characters, "?" for exactly one byte, every other byte for itself.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qd {
+
+// Whether `name` matches `pattern`. Callers upper-case both sides first
+// (cp932::ToUpper, which leaves trail bytes alone). A "*" stops only where a
+// character of the name starts, so "*A" never ends on the trail byte of ア
+// (83 41); "?" is one byte, so a double-byte character takes "??". Time is
+// at most the product of the two lengths, however many "*" there are.
+bool MatchPattern(std::string_view pattern, std::string_view name);
+
+// A mask split into its patterns, upper-cased once. A mask that does not end
+// in ";" is read as if it did; a piece may be empty and matches no name.
+class WildcardMask {
+ public:
+  explicit WildcardMask(std::string_view mask);
+  // Whether the name, upper-cased, matches any of the patterns.
+  bool Matches(std::string_view name) const;
+  const std::vector<std::string>& patterns() const { return patterns_; }
+
+ private:
+  std::vector<std::string> patterns_;
+  mutable std::string upper_;  // the name upper-cased, kept to spare a string per name
+};
+
+}  // namespace qd

@@ -1,0 +1,186 @@
+// The display mask, selection by mask, select all and invert, and the two
+// walks of a folder tree into a result list: find and folder expansion.
+#include <vector>
+
+#include "common/path.h"
+#include "common/wildcard.h"
+#include "filer/core/filer_controller.h"
+#include "filer/fileops/folder_walk.h"
+#include "filer/fileops/mask_dialog.h"
+
+namespace qd {
+
+namespace {
+
+constexpr std::string_view kStopped = "処理中断";
+constexpr std::string_view kLimitReached = "リミットオーバーの為、処理を中断しました。";
+
+}  // namespace
+
+void FilerController::CmdFileMask() {
+  if (view_mode_ == ViewMode::List) return;
+  const MaskResult r = AskMask(settings_, prompts_, MaskKind::FileMask, mask_, no_folder_);
+  if (!r.ok) return;
+  mask_ = MaskOrDefault(MaskKind::FileMask, r.text);
+  no_folder_ = r.option;
+  FillList();
+}
+
+// The list has one focused row: of the rows that match, the last keeps it,
+// as it would when each took the focus in turn. Whichever of the matching
+// and the other rows are fewer are set one by one, the rest in one step.
+void FilerController::CmdMaskSelect() {
+  const MaskResult r = AskMask(settings_, prompts_, MaskKind::SelectMask, "", false);
+  if (!r.ok) return;
+  const WildcardMask mask(MaskOrDefault(MaskKind::SelectMask, r.text));
+  const bool list_mode = view_mode_ == ViewMode::List;
+  const int n = rows_.size();
+  std::vector<bool> matches(n, false);
+  int count = 0, last = -1;
+  std::string name;
+  for (int row = 0; row < n; ++row) {
+    const std::string_view name_text = rows_.NameText(row);
+    if (!name_text.empty() && name_text[0] == '/') {
+      if (r.option || name_text == "/..") continue;
+      name.assign(name_text.substr(1));
+    } else {
+      name.assign(name_text);
+      if (!list_mode) {
+        std::string scratch;
+        name.append(rows_.ExtView(row, scratch));
+      }
+    }
+    if (!mask.Matches(name)) continue;
+    matches[row] = true;
+    ++count;
+    last = row;
+  }
+
+  const int focused = file_list_.FocusedRow();
+  if (focused >= 0) file_list_.SetFocused(focused, false);
+  if (count * 2 > n) {
+    file_list_.SelectAll(true);
+    for (int row = 0; row < n; ++row) {
+      if (!matches[row]) file_list_.SetSelected(row, false);
+    }
+  } else {
+    file_list_.SelectAll(false);
+    for (int row = 0; row < n; ++row) {
+      if (matches[row]) file_list_.SetSelected(row, true);
+    }
+  }
+  if (last >= 0) file_list_.SetFocused(last, true);
+}
+
+void FilerController::CmdSelectAll() { file_list_.SelectAll(true); }
+
+// A row that is selected or focused loses both states; every other row
+// gets both, so the last of them ends with the focus.
+void FilerController::CmdInvertSelection() {
+  const int n = rows_.size();
+  std::vector<int> was;
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) was.push_back(r);
+  const int focused = file_list_.FocusedRow();
+  std::vector<bool> off(n, false);
+  for (int r : was) off[r] = true;
+  if (focused >= 0 && focused < n) off[focused] = true;
+  int last_on = -1;
+  for (int r = n - 1; r >= 0 && last_on < 0; --r) {
+    if (!off[r]) last_on = r;
+  }
+  if (focused >= 0) file_list_.SetFocused(focused, false);
+  file_list_.SelectAll(true);
+  for (int r = 0; r < n; ++r) {
+    if (off[r]) file_list_.SetSelected(r, false);
+  }
+  if (last_on >= 0) file_list_.SetFocused(last_on, true);
+}
+
+void FilerController::CmdFindFile() {
+  if (view_mode_ == ViewMode::List) return;
+  const MaskResult r = AskMask(settings_, prompts_, MaskKind::FindFile, "", false);
+  if (r.ok) Walk(ListKind::FindResults, MaskOrDefault(MaskKind::FindFile, r.text));
+  ShowMessage("", false);
+}
+
+void FilerController::CmdExpandFolder() {
+  if (view_mode_ == ViewMode::List) return;
+  Walk(ListKind::FolderExpansion, "");
+}
+
+// The rows of a walk go straight into the row store; the list stops taking
+// them at Conf-Main/FolderOpen rows.
+class FilerController::WalkRows : public WalkSink {
+ public:
+  explicit WalkRows(FilerController& f) : f_(f) {}
+
+  bool GoOn() override {
+    WalkProgressPort* progress = f_.walk_progress_;
+    if (!progress || !progress->Due()) return true;
+    f_.file_list_.SetRowCount(f_.rows_.size());
+    f_.SetSearchLineField(SearchField::FileInf, std::to_string(f_.rows_.size()));
+    if (!progress->StopRequested()) return true;
+    f_.SetSearchLineField(SearchField::Mode, kStopped);
+    return false;
+  }
+  bool AddFolder(std::string_view path) override {
+    if (!Room()) return false;
+    f_.rows_.AddFolderResult(path);
+    return true;
+  }
+  bool AddFile(std::string_view folder, std::string_view name) override {
+    if (!Room()) return false;
+    if (name != "." && name != "..") f_.rows_.AddFileResult(folder, name);
+    return true;
+  }
+
+ private:
+  bool Room() {
+    if (static_cast<uint32_t>(f_.rows_.size()) < f_.prefs_.folder_open) return true;
+    f_.SetSearchLineField(SearchField::Mode, kStopped);
+    f_.ShowMessage(kLimitReached, false);
+    return false;
+  }
+
+  FilerController& f_;
+};
+
+void FilerController::Walk(ListKind kind, const std::string& mask) {
+  ShowMessage("Please Wait", true);
+  if (walk_progress_) walk_progress_->Started();
+
+  // The selected folder rows, in row order; ".." (or no folder at all)
+  // stands for the folder shown itself.
+  std::vector<std::string> starts;
+  for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
+    if (rows_.IsFolder(r)) starts.push_back(rows_.ItemName(r));
+  }
+  if (starts.empty()) starts.push_back("..");
+
+  if (EnterListMode(kind)) {
+    rows_.Clear(RowStore::Kind::Results);
+    // A drive root keeps its backslash: "C:" alone would be whatever folder
+    // of the drive the walk entered last.
+    const std::string base = path::WithoutBackslash(list_save_.folder);
+    WalkRows sink(*this);
+    FolderWalk walk(fs_, sink, mask);
+    for (const std::string& start : starts) {
+      walk.Visit(start == ".." ? base : path::Join(base, start));
+    }
+    // The walk entered folder after folder; the folder shown before stays
+    // current while the list is shown, so that no folder of the result is
+    // held as the current one (which would keep it from being deleted).
+    fs_.ChangeDirectory(path::DriveAsRoot(list_save_.folder));
+
+    file_list_.SetRowCount(rows_.size());
+    SortList(1, SortMode::Once);
+    if (rows_.size() > 0) {
+      file_list_.SetSelected(0, true);
+      file_list_.SetFocused(0, true);
+    }
+    SetSearchLineField(SearchField::FileInf, std::to_string(rows_.size()));
+  }
+  if (walk_progress_) walk_progress_->Ended();
+}
+
+}  // namespace qd
