@@ -16,6 +16,7 @@
 #include "tests/fakes/fake_prompts.h"
 #include "tests/fakes/fake_shell.h"
 #include "tests/fakes/fake_tab_strip.h"
+#include "tests/fakes/fake_walk_progress.h"
 #include "tests/fakes/temp_dir.h"
 
 namespace qd::test {
@@ -31,7 +32,8 @@ class FilerFixture : public ::testing::Test {
     tabs = FakeTabStrip{};
     history.items.clear();
     window = std::make_unique<FilerController>(
-        FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell},
+        FilerPorts{settings, frame, prompts, list, message, search, history, fs, keys, tabs, shell,
+                   &progress},
         "C:\\Qd", "");
     window->Initialise();
     return *window;
@@ -72,6 +74,7 @@ class FilerFixture : public ::testing::Test {
   FakeKeyState keys;
   FakeTabStrip tabs;
   FakeShell shell;
+  FakeWalkProgress progress;
   std::unique_ptr<FilerController> window;
 };
 
