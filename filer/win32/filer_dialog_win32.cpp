@@ -143,7 +143,7 @@ void FilerDialog::OnInitDialog() {
 
   filer_ = std::make_unique<FilerController>(
       FilerPorts{settings_, *this, prompts_, file_list_, message_area_, search_line_, history_, fs_,
-                 keys_, tab_strip_, *shell_},
+                 keys_, tab_strip_, *shell_, &walk_progress_},
       program_folder_, pending_path_);
   file_list_.SetRows(&filer_->rows());
   filer_->Initialise();

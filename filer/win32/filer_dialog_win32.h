@@ -16,6 +16,7 @@
 #include "filer/win32/list_view_file_list_win32.h"
 #include "filer/win32/list_view_pane_win32.h"
 #include "filer/win32/message_box_prompts_win32.h"
+#include "filer/win32/message_pump_progress_win32.h"
 #include "filer/win32/shell_win32.h"
 #include "filer/win32/tab_control_strip_win32.h"
 
@@ -69,6 +70,7 @@ class FilerDialog : public FramePort {
   Win32KeyState keys_;
   TabControlStrip tab_strip_;
   MessageBoxPrompts prompts_;
+  MessagePumpProgress walk_progress_;
   std::unique_ptr<Win32Shell> shell_;
   std::unique_ptr<FilerController> filer_;
   UniqueFont font_;
