@@ -26,7 +26,10 @@ class WildcardMask {
 
  private:
   std::vector<std::string> patterns_;
-  mutable std::string upper_;  // the name upper-cased, kept to spare a string per name
+  // The name upper-cased and where its characters start, kept to spare
+  // fresh memory per name.
+  mutable std::string upper_;
+  mutable std::vector<unsigned char> starts_;
 };
 
 }  // namespace qd

@@ -7,7 +7,7 @@ scripts/setup.sh
 . scripts/wine-env.sh
 qd_wine_vars
 cmake --preset "$QD_PRESET" >/dev/null
-cmake --build --preset "$QD_PRESET" --target qd_bench
+cmake --build --preset "$QD_PRESET" --target qd_bench qd_find_bench
 qd_session_start
 trap qd_session_stop EXIT
 data="$QD_WINE_DIR/bench-data"
@@ -38,6 +38,26 @@ make_folder() {
 }
 make_folder 10000
 make_folder 100000
+# The find benchmark's tree: 1,000 folders (10, and 99 below each) of 100
+# files, with the names qd_find_bench would make itself.
+make_tree() {
+  local tree="$data/tree" t s f exts=(txt dat log doc)
+  [ -f "$tree/.complete" ] && return 0
+  rm -rf "$tree"
+  for ((t = 0; t < 10; t++)); do
+    local top
+    printf -v top '%s/資料%02d' "$tree" $t
+    for dir in "$top" $(for ((s = 0; s < 99; s++)); do printf '%s/表示_%03d ' "$top" $s; done); do
+      mkdir -p "$dir"
+      (cd "$dir" && for ((f = 0; f < 100; f++)); do printf -v n '報告書_%03d_report.%s' $f "${exts[f % 4]}"; : >"$n"; done)
+    done
+  done
+  : >"$tree/.complete"
+}
+make_tree
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(qd_wine --version), $QD_PRESET build"
 qd_wine "$PWD/build/$QD_PRESET/qd_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null 2>"$QD_WINE_DIR/bench.log" |
   iconv -f CP932 -t UTF-8
+echo
+qd_wine "$PWD/build/$QD_PRESET/qd_find_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null \
+  2>>"$QD_WINE_DIR/bench.log" | iconv -f CP932 -t UTF-8

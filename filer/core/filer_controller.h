@@ -203,6 +203,9 @@ class FilerController {
   void CmdInvertSelection();
   void CmdFindFile();
   void CmdExpandFolder();
+  // What the two commands do once their dialog is answered.
+  void SelectByMask(std::string_view mask, bool no_folder);
+  void FindFiles(const std::string& mask);
   bool no_folder() const { return no_folder_; }
 
   // The selection read back from the rows.

@@ -26,29 +26,29 @@ void FilerController::CmdFileMask() {
   FillList();
 }
 
+void FilerController::CmdMaskSelect() {
+  const MaskResult r = AskMask(settings_, prompts_, MaskKind::SelectMask, "", false);
+  if (r.ok) SelectByMask(MaskOrDefault(MaskKind::SelectMask, r.text), r.option);
+}
+
 // The list has one focused row: of the rows that match, the last keeps it,
 // as it would when each took the focus in turn. Whichever of the matching
 // and the other rows are fewer are set one by one, the rest in one step.
-void FilerController::CmdMaskSelect() {
-  const MaskResult r = AskMask(settings_, prompts_, MaskKind::SelectMask, "", false);
-  if (!r.ok) return;
-  const WildcardMask mask(MaskOrDefault(MaskKind::SelectMask, r.text));
+void FilerController::SelectByMask(std::string_view mask_text, bool no_folder) {
+  const WildcardMask mask(mask_text);
   const bool list_mode = view_mode_ == ViewMode::List;
   const int n = rows_.size();
   std::vector<bool> matches(n, false);
   int count = 0, last = -1;
-  std::string name;
+  std::string name, scratch;
   for (int row = 0; row < n; ++row) {
     const std::string_view name_text = rows_.NameText(row);
     if (!name_text.empty() && name_text[0] == '/') {
-      if (r.option || name_text == "/..") continue;
+      if (no_folder || name_text == "/..") continue;
       name.assign(name_text.substr(1));
     } else {
       name.assign(name_text);
-      if (!list_mode) {
-        std::string scratch;
-        name.append(rows_.ExtView(row, scratch));
-      }
+      if (!list_mode) name.append(rows_.ExtView(row, scratch));
     }
     if (!mask.Matches(name)) continue;
     matches[row] = true;
@@ -56,6 +56,7 @@ void FilerController::CmdMaskSelect() {
     last = row;
   }
 
+  file_list_.SuspendRepaint();
   const int focused = file_list_.FocusedRow();
   if (focused >= 0) file_list_.SetFocused(focused, false);
   if (count * 2 > n) {
@@ -70,6 +71,7 @@ void FilerController::CmdMaskSelect() {
     }
   }
   if (last >= 0) file_list_.SetFocused(last, true);
+  file_list_.ResumeRepaint();
 }
 
 void FilerController::CmdSelectAll() { file_list_.SelectAll(true); }
@@ -99,9 +101,11 @@ void FilerController::CmdInvertSelection() {
 void FilerController::CmdFindFile() {
   if (view_mode_ == ViewMode::List) return;
   const MaskResult r = AskMask(settings_, prompts_, MaskKind::FindFile, "", false);
-  if (r.ok) Walk(ListKind::FindResults, MaskOrDefault(MaskKind::FindFile, r.text));
+  if (r.ok) FindFiles(MaskOrDefault(MaskKind::FindFile, r.text));
   ShowMessage("", false);
 }
+
+void FilerController::FindFiles(const std::string& mask) { Walk(ListKind::FindResults, mask); }
 
 void FilerController::CmdExpandFolder() {
   if (view_mode_ == ViewMode::List) return;
