@@ -121,7 +121,8 @@ class FilerController::WalkRows : public WalkSink {
   bool GoOn() override {
     WalkProgressPort* progress = f_.walk_progress_;
     if (!progress || !progress->Due()) return true;
-    f_.file_list_.SetRowCount(f_.rows_.size());
+    // Only the count: the rows are shown once they are sorted, and painting
+    // a growing list would cost the walk more than the count is worth.
     f_.SetSearchLineField(SearchField::FileInf, std::to_string(f_.rows_.size()));
     if (!progress->StopRequested()) return true;
     f_.SetSearchLineField(SearchField::Mode, kStopped);

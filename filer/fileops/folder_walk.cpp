@@ -42,7 +42,20 @@ VisitStatus FolderWalk::Visit(const std::string& folder) {
     stopped_ = true;
     return VisitStatus::Stopped;
   }
-  if (!fs_.ChangeDirectory(folder)) return VisitStatus::Stopped;
+  // Listed by its full path rather than entered: making each folder current
+  // costs more than its listing. Only a folder that lists nothing is tried
+  // for entering, which tells the two failures apart: one that cannot be
+  // entered gets no row at all.
+  EntryList list;
+  fs_.Search(path::Join(folder, "*.*"), list);
+  // A folder lists at least "." and "..", and a root holds something or
+  // other: finding nothing is a search that could not start.
+  if (list.entries.empty()) {
+    if (!fs_.ChangeDirectory(folder)) return VisitStatus::Stopped;
+    // Entered: a path near the length limit lists from inside.
+    fs_.Search("*.*", list);
+  }
+  const bool listed = !list.entries.empty();
 
   // A drive root has no name of its own: it matches as an empty one.
   const std::string_view own = cp932::EndsWithBackslash(folder) ? std::string_view()
@@ -53,12 +66,7 @@ VisitStatus FolderWalk::Visit(const std::string& folder) {
       return VisitStatus::Stopped;
     }
   }
-
-  EntryList list;
-  fs_.Search("*.*", list);
-  // A folder lists at least "." and "..", and a root holds something or
-  // other: finding nothing is a search that could not start.
-  if (list.entries.empty()) return VisitStatus::NotListed;
+  if (!listed) return VisitStatus::NotListed;
 
   for (const EntryList::Entry& e : list.entries) {
     const std::string_view name = list.Name(e);

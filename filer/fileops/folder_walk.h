@@ -37,8 +37,8 @@ class FolderWalk {
   // no name, but every folder gets its row.
   FolderWalk(FileSystemPort& fs, WalkSink& sink, std::string_view mask);
 
-  // Makes the folder current, gives it a row when its name matches, and
-  // walks what it holds. Folders whose names begin with "." are not
+  // Gives the folder a row when its name matches and walks what it holds;
+  // a folder that cannot be entered gets no row. Folders whose names begin with "." are not
   // entered: they are tested as files. Once a row could not be added or
   // the sink said stop, every visit stops at once.
   VisitStatus Visit(const std::string& folder);

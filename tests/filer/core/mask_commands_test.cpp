@@ -222,6 +222,13 @@ TEST_F(MaskCommandsTest, ExpansionFlattensTheFoldersOfTheSelectionOrOfTheFolderS
   EXPECT_EQ(SelectedItems(), (Strings{"d.txtC:\\data\\sub\\deep"}));
 }
 
+TEST_F(MaskCommandsTest, AFolderThatCannotBeEnteredIsLeftOutWithAllBelowIt) {
+  FilerController& w = Make();
+  fs.vanished.insert("C:\\data\\sub");  // still in the listing shown
+  w.OnCommand(CmdExpandFolder);
+  EXPECT_EQ(ResultRows(), (Strings{"/data @ C:\\data", "/表示 @ C:\\data\\表示"}));
+}
+
 TEST_F(MaskCommandsTest, ARootIsWalkedWithItsBackslash) {
   fs.current = "C:\\";
   AddFolder("C:\\", "data");
@@ -263,8 +270,8 @@ TEST_F(WalkLimitTest, TheLimitGivesExactlyItsRowsAndStopsTheWalk) {
     EXPECT_EQ(w.rows().size(), std::min(limit, all));
     EXPECT_EQ(search.CellText(0, 3), std::to_string(std::min(limit, all)));
     EXPECT_EQ(search.CellText(0, 2), limit < all ? "処理中断" : "フォルダ展開");
-    // No folder is listed once the list is full.
-    EXPECT_LE(fs.searches.size(), static_cast<std::size_t>(std::min(limit, all)));
+    // Once the list is full no folder is listed but the one that found it so.
+    EXPECT_LE(fs.searches.size(), static_cast<std::size_t>(std::min(limit, all)) + 1);
   }
 }
 
