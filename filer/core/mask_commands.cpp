@@ -56,6 +56,7 @@ void FilerController::SelectByMask(std::string_view mask_text, bool no_folder) {
     last = row;
   }
 
+  // Each state set repaints its row unless painting waits for the end.
   file_list_.SuspendRepaint();
   const int focused = file_list_.FocusedRow();
   if (focused >= 0) file_list_.SetFocused(focused, false);
@@ -90,12 +91,15 @@ void FilerController::CmdInvertSelection() {
   for (int r = n - 1; r >= 0 && last_on < 0; --r) {
     if (!off[r]) last_on = r;
   }
+  // Each state set repaints its row unless painting waits for the end.
+  file_list_.SuspendRepaint();
   if (focused >= 0) file_list_.SetFocused(focused, false);
   file_list_.SelectAll(true);
   for (int r = 0; r < n; ++r) {
     if (off[r]) file_list_.SetSelected(r, false);
   }
   if (last_on >= 0) file_list_.SetFocused(last_on, true);
+  file_list_.ResumeRepaint();
 }
 
 void FilerController::CmdFindFile() {
