@@ -79,13 +79,16 @@ WildcardMask::WildcardMask(std::string_view mask) {
 }
 
 bool WildcardMask::Matches(std::string_view name) const {
+  // One pass folds the single-byte letters and marks the character starts.
   upper_.assign(name);
+  starts_.assign(name.size() + 1, 0);
   for (std::size_t i = 0; i < upper_.size();) {
+    starts_[i] = 1;
     const std::size_t n = cp932::CharLength(upper_, i);
     if (n == 1 && upper_[i] >= 'a' && upper_[i] <= 'z') upper_[i] = static_cast<char>(upper_[i] - 'a' + 'A');
     i += n;
   }
-  MarkCharStarts(upper_, starts_);
+  starts_[name.size()] = 1;
   for (const std::string& pattern : patterns_) {
     if (!pattern.empty() && Match(pattern, upper_, starts_.data())) return true;
   }

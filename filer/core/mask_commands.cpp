@@ -61,20 +61,22 @@ void FilerController::SelectByMask(std::string_view mask_text, bool no_folder) {
   const bool list_mode = view_mode_ == ViewMode::List;
   const int n = rows_.size();
   std::vector<bool> matches(n, false);
-  int count = 0, last = -1;
-  std::string name, scratch;
+  int last = -1;
+  std::string scratch;
   for (int row = 0; row < n; ++row) {
     const std::string_view name_text = rows_.NameText(row);
-    if (!name_text.empty() && name_text[0] == '/') {
-      if (no_folder || name_text == "/..") continue;
-      name.assign(name_text.substr(1));
-    } else {
-      name.assign(name_text);
-      if (!list_mode) name.append(rows_.ExtView(row, scratch));
+    const bool folder = !name_text.empty() && name_text[0] == '/';
+    if (folder && (no_folder || name_text == "/..")) continue;
+    // A listing row's item name is its Name and Ext texts, or a folder's
+    // name without the "/"; a result row's name is its Name text alone.
+    std::string_view name = name_text;
+    if (!list_mode) {
+      name = rows_.ItemNameView(row, scratch);
+    } else if (folder) {
+      name.remove_prefix(1);
     }
     if (!mask.Matches(name)) continue;
     matches[row] = true;
-    ++count;
     last = row;
   }
 
