@@ -36,6 +36,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // (83 41) holds no "A". Compares in place.
 std::size_t FindInUpperCased(std::string_view text, std::string_view needle);
 
+// The same search without upper-casing: the first position, on a character
+// boundary, where `text` holds `needle` in whole characters; npos if none.
+// An empty needle is found at 0.
+std::size_t FindWhole(std::string_view text, std::string_view needle);
+
 // The number of characters: a lead byte and its trail byte count once.
 std::size_t CharCount(std::string_view text);
 

@@ -133,6 +133,7 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdNewFolder, &FilerController::CmdNewFolder},
       {CommandId::CmdNewFile, &FilerController::CmdNewFile},
       {CommandId::CmdNew, &FilerController::CmdNew},
+      {CommandId::CmdReplaceNames, &FilerController::CmdReplaceNames},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {

@@ -192,6 +192,9 @@ class FilerController {
   void CmdNewFile() { NewItem(ItemKind::File); }
   // A folder when the cursor is on a folder row, else a file.
   void CmdNew();
+  // Proposes a replaced or case-changed name for each item in scope and
+  // renames the ones confirmed.
+  void CmdReplaceNames();
 
   // The selection read back from the rows.
   std::string SelectedNames() const;
