@@ -17,7 +17,9 @@ struct ReplaceDialogState {
 
 bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void Check(HWND dialog, int id, bool on) { CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
+void Check(HWND dialog, int id, bool on) {
+  CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
+}
 
 INT_PTR CALLBACK ReplaceProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
   auto* state = reinterpret_cast<ReplaceDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
@@ -34,8 +36,8 @@ INT_PTR CALLBACK ReplaceProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_COMMAND: {
       const int id = LOWORD(wp);
-      if (!state || (id != IDOK && id != IDCANCEL && id != IDC_REPLACE_UPPER &&
-                     id != IDC_REPLACE_LOWER)) {
+      if (!state ||
+          (id != IDOK && id != IDCANCEL && id != IDC_REPLACE_UPPER && id != IDC_REPLACE_LOWER)) {
         return FALSE;  // the check boxes keep their own state until a button reads them
       }
       if (id != IDCANCEL) {

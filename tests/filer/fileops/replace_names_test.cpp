@@ -63,6 +63,9 @@ TEST(ProposeName, ReplacesTheFirstOccurrenceAndChangesOnlyTheCheckedParts) {
       {"Ｂ溝.txt", false, false, Replace("a", "x"), none},
       {"Ｂ溝.txt", false, false, Replace("溝", "池"), "Ｂ池.txt"},
       {"ソフト.txt", false, false, Replace("\\", "x"), none},
+      {"ソフト.txt", false, false, Replace("\\", "x", true), none},
+      {"Ｂ溝.txt", false, false, Replace("a", "x", true), none},
+      {"ホテル.TXT", false, false, Replace("z", "x", true), none},
       {"予定表.xls", false, false, Replace("表", "\\"), "予定\\.xls"},
       {"ア．ｔｘｔ", false, false, Replace("ｔ", "t"), "ア．tｘｔ"},
       // Case changes.
@@ -75,6 +78,8 @@ TEST(ProposeName, ReplacesTheFirstOccurrenceAndChangesOnlyTheCheckedParts) {
       {"my.dir", false, true, CaseOf(CaseChange::Upper, true, false), "MY.dir"},
       {"README", true, false, CaseOf(CaseChange::Lower, true, true), "readme"},
       {"ホテル.TXT", true, false, CaseOf(CaseChange::Lower, true, true), "ホテル.txt"},
+      {"ホテル.txt", true, false, CaseOf(CaseChange::Upper, true, true), "ホテル.TXT"},
+      {"アイ.TXT", true, false, CaseOf(CaseChange::Lower, true, true), "アイ.txt"},  // 83 41 83 43
       {"Ｂ溝.txt", false, false, CaseOf(CaseChange::Upper, true, true), "Ｂ溝.TXT"},
       {"漢字abc.TXT", true, false, CaseOf(CaseChange::Lower, true, false), "漢字abc.TXT"},
       {"漢字abc.TXT", true, false, CaseOf(CaseChange::Upper, true, false), "漢字ABC.TXT"},
@@ -97,8 +102,8 @@ TEST(SplitAtLastDot, TheExtensionIsTheLastDotAndWhatFollows) {
   const struct {
     std::string name, name_part, ext_part;
   } cases[] = {
-      {"a.b.c.txt", "a.b.c", ".txt"}, {"予定表.xls", "予定表", ".xls"}, {"表示", "表示", ""},
-      {"ア．ｔｘｔ", "ア．ｔｘｔ", ""}, {".profile", "", ".profile"}, {"name.", "name", "."},
+      {"a.b.c.txt", "a.b.c", ".txt"},   {"予定表.xls", "予定表", ".xls"}, {"表示", "表示", ""},
+      {"ア．ｔｘｔ", "ア．ｔｘｔ", ""}, {".profile", "", ".profile"},     {"name.", "name", "."},
   };
   for (const auto& c : cases) {
     const ReplaceItem item = SplitAtLastDot(c.name);
@@ -159,7 +164,8 @@ class ReplaceNamesTest : public test::FilerFixture {
   }
   Strings Asked(bool proposed) const {
     Strings s;
-    for (const RenameRequest& r : prompts.rename_requests) s.push_back(proposed ? r.after : r.before);
+    for (const RenameRequest& r : prompts.rename_requests)
+      s.push_back(proposed ? r.after : r.before);
     return s;
   }
   std::string Stored(const char* key) { return settings.ReadString("Etc", key, "none"); }
@@ -206,23 +212,28 @@ TEST_F(ReplaceNamesTest, CaseChangesSplitNamesAsTheirWalkDoes) {
     ReplaceOptions options;
     Strings asked, proposed;
   } cases[] = {
-      {"extension only, row walk", {},
+      {"extension only, row walk",
+       {},
        CaseOf(CaseChange::Upper, false, true),
        {"a.txt", "Banana.txt", "c.txt", "Ｂ溝.txt", "ホテル.TXT"},
        {"a.TXT", "Banana.TXT", "c.TXT", "Ｂ溝.TXT", "ホテル.TXT"}},
-      {"extension only, selection walk", {"my.dir", "sub", "a.txt"},
+      {"extension only, selection walk",
+       {"my.dir", "sub", "a.txt"},
        CaseOf(CaseChange::Upper, false, true),
        {"my.dir", "a.txt"},
        {"my.DIR", "a.TXT"}},
-      {"name only, row walk from one row", {"my.dir"},
+      {"name only, row walk from one row",
+       {"my.dir"},
        CaseOf(CaseChange::Upper, true, false),
        {"my.dir", "sub", "a.txt", "Banana.txt", "c.txt", "Ｂ溝.txt", "ホテル.TXT"},
        {"MY.DIR", "SUB", "A.txt", "BANANA.txt", "C.txt", "Ｂ溝.txt", "ホテル.TXT"}},
-      {"name only, selection walk", {"my.dir", "sub"},
+      {"name only, selection walk",
+       {"my.dir", "sub"},
        CaseOf(CaseChange::Upper, true, false),
        {"my.dir", "sub"},
        {"MY.dir", "SUB"}},
-      {"both parts lower case", {"Banana.txt", "ホテル.TXT"},
+      {"both parts lower case",
+       {"Banana.txt", "ホテル.TXT"},
        CaseOf(CaseChange::Lower, true, true),
        {"Banana.txt", "ホテル.TXT"},
        {"banana.txt", "ホテル.txt"}},
@@ -263,8 +274,8 @@ TEST_F(ReplaceNamesTest, AllStillStopsAtATakenNameAndARefusedRename) {
                                  "C:\\work\\Banana.txt > C:\\work\\Banana2.bak",
                                  "C:\\work\\c.txt > C:\\work\\c.bak"}));
   // The list is true to the disk: c.txt kept its name.
-  EXPECT_EQ(Names(), (Strings{"..", "my.dir", "sub", "a.bak", "Banana.bak", "Banana2.bak",
-                              "c.txt", "Ｂ溝.txt", "ホテル.TXT"}));
+  EXPECT_EQ(Names(), (Strings{"..", "my.dir", "sub", "a.bak", "Banana.bak", "Banana2.bak", "c.txt",
+                              "Ｂ溝.txt", "ホテル.TXT"}));
   EXPECT_EQ(SelectedNames(), (Strings{"a.bak", "Banana2.bak"}));
 }
 
@@ -303,7 +314,8 @@ TEST_F(ReplaceNamesTest, OptionsAreReadAndWrittenOnlyAfterAConfirmedDialog) {
   ReplaceOptions empty = Replace("", "", true);
   empty.name_part = true;
   Run({"a.txt"}, {Confirmed(neither), Confirmed(empty)}, {});
-  EXPECT_EQ(prompts.errors, (Strings{"名前・拡張子共にチェックがありません。", "置換前・後、共に未入力です。"}));
+  EXPECT_EQ(prompts.errors,
+            (Strings{"名前・拡張子共にチェックがありません。", "置換前・後、共に未入力です。"}));
   ASSERT_EQ(prompts.replace_requests.size(), 3u);
   const ReplaceOptions& first = prompts.replace_requests[0];
   EXPECT_EQ(first.before, "a.txt");

@@ -106,7 +106,8 @@ class ReplaceDialogTest : public ::testing::Test {
     GetCurrentDirectoryA(MAX_PATH, cwd);
     saved_cwd_ = cwd;
     CreateDirectoryA(folder.File("表示").c_str(), nullptr);
-    for (const char* name : {"ソフト.txt", "archive.tar.gz", ".cvsignore", "ホテル.TXT", "readme.md"}) {
+    for (const char* name :
+         {"ソフト.txt", "archive.tar.gz", ".cvsignore", "ホテル.TXT", "readme.md"}) {
       test::WriteFileBytes(folder.File(name), "x");
     }
     SetCurrentDirectoryA(folder.path().c_str());
@@ -127,7 +128,8 @@ class ReplaceDialogTest : public ::testing::Test {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     for (const std::string& n : name_texts) {
       for (int r = 0; r < ListView_GetItemCount(List()); ++r) {
-        if (ItemText(List(), r, 0) == n) ListView_SetItemState(List(), r, LVIS_SELECTED, LVIS_SELECTED);
+        if (ItemText(List(), r, 0) == n)
+          ListView_SetItemState(List(), r, LVIS_SELECTED, LVIS_SELECTED);
       }
     }
   }
@@ -168,9 +170,9 @@ TEST_F(ReplaceDialogTest, RefusalsKeepOrReopenTheDialogAndTheConfirmedCaseChange
   Select({"ソフト", "ホテル"});  // two rows: the selection walk
   RunCommand({
       {{IDC_REPLACE_EXT}, std::nullopt, std::nullopt, IDC_REPLACE_UPPER},  // neither part checked
-      {{}, std::nullopt, std::nullopt, IDOK},                             // the message box
-      {{}, "", "", IDOK},                                                 // both texts empty
-      {{}, std::nullopt, std::nullopt, IDOK},                             // the message box
+      {{}, std::nullopt, std::nullopt, IDOK},                              // the message box
+      {{}, "", "", IDOK},                                                  // both texts empty
+      {{}, std::nullopt, std::nullopt, IDOK},                              // the message box
       {{IDC_REPLACE_NAME, IDC_REPLACE_EXT}, std::nullopt, std::nullopt, IDC_REPLACE_UPPER},
       {{}, std::nullopt, std::nullopt, IDC_RENAME_ALL},
   });
