@@ -259,6 +259,20 @@ TEST_F(ReplaceNamesTest, CaseOnlyChangesGoAheadAndKeepTrailBytes) {
   EXPECT_EQ(SelectedNames(), (Strings{"Ｂ溝.TXT", "ホテル.TXT"}));
 }
 
+// Names with "|" and "\\" as trail bytes pass the name list and the split
+// whole; a folder whose name ends in such a byte has no dot to split at.
+TEST_F(ReplaceNamesTest, HardNamesPassTheSelectionWalkWhole) {
+  AddFolder("C:\\work", "十申");
+  AddFile("C:\\work", "ポスト.txt");
+  AddFile("C:\\work", "予定表.xls");
+  Run({"十申", "ポスト.txt", "予定表.xls"}, {Confirmed(CaseOf(CaseChange::Upper, false, true))},
+      {All("ポスト.TXT")});
+  EXPECT_EQ(Asked(false), (Strings{"ポスト.txt"}));
+  EXPECT_EQ(fs.renames, (Strings{"C:\\work\\ポスト.txt > C:\\work\\ポスト.TXT",
+                                 "C:\\work\\予定表.xls > C:\\work\\予定表.XLS"}));
+  EXPECT_EQ(SelectedNames(), (Strings{"ポスト.TXT", "予定表.XLS"}));
+}
+
 // After All, items pass without the dialog, but a taken name or a refused
 // rename still brings it back for that item.
 TEST_F(ReplaceNamesTest, AllStillStopsAtATakenNameAndARefusedRename) {
