@@ -73,6 +73,21 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::size_t HashNoCase(std::string_view text) {
+  // FNV-1a over the bytes as CompareNoCase sees them.
+  std::size_t hash = static_cast<std::size_t>(2166136261u);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = CharLength(text, i);
+    for (std::size_t k = 0; k < n; ++k) {
+      unsigned char c = static_cast<unsigned char>(text[i + k]);
+      if (n == 1) c = FoldLower(c);
+      hash = (hash ^ c) * static_cast<std::size_t>(16777619u);
+    }
+    i += n;
+  }
+  return hash;
+}
+
 std::size_t LastCharStart(std::string_view text) {
   std::size_t last = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;

@@ -56,4 +56,13 @@ std::string ToUpper(std::string_view text);
 int CompareNoCase(std::string_view a, std::string_view b);
 inline bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
 
+// A hash that agrees with EqualNoCase: texts equal without case hash alike.
+std::size_t HashNoCase(std::string_view text);
+struct NoCaseHash {
+  std::size_t operator()(std::string_view text) const { return HashNoCase(text); }
+};
+struct NoCaseEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return EqualNoCase(a, b); }
+};
+
 }  // namespace qd::cp932

@@ -115,6 +115,18 @@ TEST(Cp932Bytes, SubstringSearchesKeepToWholeCharacters) {
   }
 }
 
+TEST(Cp932Bytes, HashNoCaseAgreesWithEqualNoCase) {
+  const std::pair<const char*, const char*> equal[] = {
+      {"ホテル.TXT", "ホテル.txt"}, {"C:\\表示", "c:\\表示"}, {"Ｂ溝", "Ｂ溝"}, {"", ""}, {"ｱｲｳ", "ｱｲｳ"}};
+  for (const auto& [a, b] : equal) {
+    ASSERT_TRUE(EqualNoCase(a, b)) << a;
+    EXPECT_EQ(HashNoCase(a), HashNoCase(b)) << a;
+  }
+  // A folded trail byte would make these collide on every hash.
+  EXPECT_NE(HashNoCase("Ｂ溝"), HashNoCase("\x82\x41溝"));
+  EXPECT_NE(HashNoCase("ア"), HashNoCase("\x83\x61"));
+}
+
 TEST(Cp932Bytes, CompareNoCase) {
   EXPECT_TRUE(EqualNoCase("ホテル.TXT", "ホテル.txt"));
   EXPECT_TRUE(EqualNoCase("C:\\表示", "c:\\表示"));

@@ -2,10 +2,8 @@
 // confirmation answered with All, the names checked on disk.
 #include <gtest/gtest.h>
 #include <windows.h>
-#include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "resources/command_ids.h"
 #include "settings/win32/profile_settings_file_win32.h"
@@ -16,24 +14,6 @@ namespace qd::e2e {
 namespace {
 
 using test::Win32TempDir;
-
-HWND FileList(HWND main) { return GetDlgItem(main, IDC_FILE_LIST); }
-
-std::vector<std::string> SelectedRowNames(HWND main) {
-  std::vector<std::string> names;
-  for (int r = static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-       r >= 0;
-       r = static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, r, LVNI_SELECTED))) {
-    names.push_back(RemoteItemText(FileList(main), r, 0) + RemoteItemText(FileList(main), r, 1));
-  }
-  return names;
-}
-
-// Bytes as an input method hands them over: double-byte characters as lead
-// byte then trail byte.
-void TypeInto(HWND edit, const std::string& bytes) {
-  for (unsigned char c : bytes) PostMessageA(edit, WM_CHAR, c, 1);
-}
 
 // An edit field's text as the control holds it (the system keeps no copy
 // of what is typed for another process to read).
@@ -65,8 +45,8 @@ TEST(QdReplace, TypedTextsAndAllRenameEveryMatchingItemOnDisk) {
   HWND replace = qd.WaitForBoxWithText("置換前：");
   ASSERT_NE(replace, nullptr);
   EXPECT_EQ(WindowTitle(replace), "ファイル名置換");
-  TypeInto(GetDlgItem(replace, IDC_REPLACE_BEFORE), ".txt");
-  TypeInto(GetDlgItem(replace, IDC_REPLACE_AFTER), "_表.txt");  // 0x5C trail byte in 表
+  PostCharsTo(GetDlgItem(replace, IDC_REPLACE_BEFORE), ".txt");
+  PostCharsTo(GetDlgItem(replace, IDC_REPLACE_AFTER), "_表.txt");  // 0x5C trail byte in 表
   ASSERT_TRUE(test::WaitFor([&] { return FieldText(replace, IDC_REPLACE_AFTER) == "_表.txt"; }))
       << FieldText(replace, IDC_REPLACE_AFTER);
   ClickButton(replace, IDOK);
@@ -83,9 +63,7 @@ TEST(QdReplace, TypedTextsAndAllRenameEveryMatchingItemOnDisk) {
   EXPECT_FALSE(Exists(files.File("予定表.txt")));
   EXPECT_TRUE(Exists(files.File("memo.md")));
   EXPECT_FALSE(qd.ShowsOtherDialog());  // All asked nothing more
-  EXPECT_TRUE(test::WaitFor([&] {
-    return SelectedRowNames(main) == std::vector<std::string>{"Banana_表.txt", "予定表_表.txt"};
-  }));
+  EXPECT_TRUE(test::WaitFor([&] { return SelectedNames(main) == "Banana_表.txt|予定表_表.txt|"; }));
   EXPECT_EQ(ini.ReadInt("Etc", "Replace-Casesensitive", -1), 0);
 
   qd.PostKey(VK_ESCAPE);
