@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,44 @@ bool Win32Shell::BrowseForFolder(std::string_view title, const std::string& init
   malloc_->Free(item);
   if (ok) *chosen = path;
   return ok;
+}
+
+int Win32Shell::RunFileOperation(const FileOperation& request) {
+  SHFILEOPSTRUCTA op{};
+  op.hwnd = owner_;
+  op.wFunc = static_cast<UINT>(request.operation);
+  op.pFrom = request.from.c_str();
+  op.pTo = request.to.empty() ? nullptr : request.to.c_str();
+  op.fFlags = static_cast<FILEOP_FLAGS>(request.flags);
+  op.lpszProgressTitle = request.title.c_str();
+  return SHFileOperationA(&op);
+}
+
+namespace {
+
+struct ChangeNotificationTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindCloseChangeNotification(h); }
+};
+
+class Win32ChangeWatch : public ShellPort::ChangeWatch {
+ public:
+  explicit Win32ChangeWatch(HANDLE h) : handle_(h) {}
+  bool Fired() override { return WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0; }
+
+ private:
+  UniqueResource<HANDLE, ChangeNotificationTraits> handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<ShellPort::ChangeWatch> Win32Shell::WatchFolder(const std::string& folder) {
+  HANDLE h = FindFirstChangeNotificationA(
+      folder.c_str(), FALSE,
+      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES |
+          FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32ChangeWatch>(h);
 }
 
 }  // namespace qd

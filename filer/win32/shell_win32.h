@@ -20,6 +20,8 @@ class Win32Shell : public ShellPort {
   Shortcut ResolveShortcut(const std::string& lnk) override;
   bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
                        std::string* chosen) override;
+  int RunFileOperation(const FileOperation& request) override;
+  std::unique_ptr<ChangeWatch> WatchFolder(const std::string& folder) override;
 
  private:
   IShellLinkA* link_;
