@@ -100,4 +100,20 @@ std::unique_ptr<ShellPort::ChangeWatch> Win32Shell::WatchFolder(const std::strin
   return std::make_unique<Win32ChangeWatch>(h);
 }
 
+std::vector<std::string> ReadDroppedPaths(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    // Asked for its length first: a path cut short in a fixed buffer would
+    // name another item.
+    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    if (length == 0) continue;
+    std::string path(length + 1, '\0');
+    if (DragQueryFileA(drop, i, path.data(), length + 1) != length) continue;
+    path.resize(length);
+    paths.push_back(std::move(path));
+  }
+  return paths;
+}
+
 }  // namespace qd
