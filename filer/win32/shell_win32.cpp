@@ -70,7 +70,11 @@ int Win32Shell::RunFileOperation(const FileOperation& request) {
   op.pTo = request.to.empty() ? nullptr : request.to.c_str();
   op.fFlags = static_cast<FILEOP_FLAGS>(request.flags);
   op.lpszProgressTitle = request.title.c_str();
-  return SHFileOperationA(&op);
+  const int result = SHFileOperationA(&op);
+  // A question the user answered No can end the call with 0 and only this
+  // flag set; it is a cancel all the same.
+  if (result == 0 && op.fAnyOperationsAborted) return ERROR_CANCELLED;
+  return result;
 }
 
 namespace {
