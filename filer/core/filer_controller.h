@@ -232,6 +232,8 @@ class FilerController {
   // The full path of a row and whether it names a folder; empty for the
   // ".." row of a pick list.
   std::string RowFullPath(int row, bool* folder);
+  // RestoreCursor for many names; the last row selected, or -1.
+  int SelectNamedRows(const std::vector<std::string_view>& wanted);
   FileClipboard clipboard_;
 
   void ReadAndApplyPreferences();

@@ -2,6 +2,7 @@
 // it goes, what the clipboard and the list show afterwards.
 #include <gtest/gtest.h>
 
+#include "common/cp932.h"
 #include "filer/fileops/clipboard.h"
 #include "settings/command_table.h"
 #include "tests/fakes/filer_fixture.h"
@@ -109,6 +110,31 @@ TEST_F(PasteTest, CutIsPastedOnceWhateverTheShellSays) {
     Run({}, CmdPaste);
     EXPECT_EQ(shell.operations.size(), 1u);
   }
+}
+
+// Ten thousand items are one shell call, and all of them are selected again
+// (letter case aside), each by its first row of that name.
+TEST_F(PasteTest, TenThousandItemsGoInOneCallAndAreAllSelectedAgain) {
+  MakeFolder("C:\\many");
+  for (int i = 0; i < 10000; ++i) AddFile("C:\\many", "f" + std::to_string(i) + ".TXT");
+  Make();
+  window->ChangeFolder("C:\\many");
+  list.selected.assign(list.RowCount(), true);
+  window->OnCommand(CmdCopy);
+  window->ChangeFolder("C:\\dest");
+  shell.effect = [this](const ShellPort::FileOperation& op) {
+    for (const std::string& p : test::PathsOf(op.to)) {
+      AddFile("C:\\dest", cp932::ToLower(p.substr(p.rfind('\\') + 1)));
+    }
+  };
+  Run({}, CmdPaste);
+  ASSERT_EQ(shell.operations.size(), 1u);
+  EXPECT_EQ(test::PathsOf(LastOperation().from).size(), 10000u);
+  EXPECT_EQ(test::PathsOf(LastOperation().to).size(), 10000u);
+  EXPECT_EQ(list.SelectedCount(), 10000);
+  EXPECT_FALSE(list.IsSelected(0));
+  EXPECT_FALSE(list.IsSelected(window->rows().size() - 1));  // old.txt
+  EXPECT_FALSE(list.suspended);
 }
 
 TEST_F(PasteTest, ParentRowAloneEmptiesTheClipboard) {
