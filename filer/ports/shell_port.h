@@ -42,7 +42,8 @@ class ShellPort {
   class ChangeWatch {
    public:
     virtual ~ChangeWatch() = default;
-    // Whether the folder changed since the watch was set; does not wait.
+    // Whether the folder changed since the watch was set; waits at most a
+    // moment for a change the system has yet to report.
     virtual bool Fired() = 0;
   };
   // Null when the folder cannot be watched.

@@ -87,9 +87,13 @@ struct ChangeNotificationTraits {
 class Win32ChangeWatch : public ShellPort::ChangeWatch {
  public:
   explicit Win32ChangeWatch(HANDLE h) : handle_(h) {}
-  bool Fired() override { return WaitForSingleObject(handle_.get(), 0) == WAIT_OBJECT_0; }
+  // Wine hands a change to the watch a moment after the call that made it
+  // has returned: a watch not yet signalled gets that moment.
+  bool Fired() override { return WaitForSingleObject(handle_.get(), kGraceMs) == WAIT_OBJECT_0; }
 
  private:
+  static constexpr DWORD kGraceMs = 200;
+
   UniqueResource<HANDLE, ChangeNotificationTraits> handle_;
 };
 
