@@ -66,10 +66,12 @@ TEST(QdClipboard, CopyAndCutThroughBoundKeysPasteIntoTheOtherTab) {
   EXPECT_TRUE(Exists(src.File("alpha.txt")));
   EXPECT_EQ(FileMessageField(main), "copy");
 
-  // Back in the first tab: ポスト.txt is cut and moved into the second.
+  // Back in the first tab, on alpha.txt again: the row below, ポスト.txt,
+  // is cut and moved into the second.
   qd.PostKey(VK_F8);
   ASSERT_TRUE(test::WaitFor([&] { return RowName(main, 2) == "ポスト.txt"; }));
-  PostChars(main, "ポ");
+  ASSERT_TRUE(test::WaitFor([&] { return RowName(main, SelectedRow(main)) == "alpha.txt"; }));
+  qd.PostKey(VK_DOWN);
   ASSERT_TRUE(test::WaitFor([&] { return RowName(main, SelectedRow(main)) == "ポスト.txt"; }));
   qd.PostKey(VK_F7);
   ASSERT_TRUE(test::WaitFor([&] { return FileMessageField(main) == "cut"; }));
