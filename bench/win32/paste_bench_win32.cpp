@@ -118,9 +118,10 @@ int main(int argc, char** argv) {
               qd::SplitNameList(collected).size(), collect);
   std::printf("| source and destination double-NUL lists built (%zu bytes) | %.1f ms | < 20 ms |\n",
               bytes, lists);
-  std::printf("| pasted names selected again after the listing (%d rows selected) | %.1f ms | "
-              "< 50 ms |\n",
-              selected, reselect);
+  std::printf(
+      "| pasted names selected again after the listing (%d rows selected) | %.1f ms | "
+      "< 50 ms |\n",
+      selected, reselect);
   SetCurrentDirectoryA(root.c_str());
   return 0;
 }

@@ -11,7 +11,7 @@ namespace {
 using namespace std::string_literals;
 
 // Hard CP932 names: trail bytes 0x5C (ソ, 表, 能, 申) and 0x7C (ポ, 竹, 掛).
-const char* const kHardNames[] = {"ソフト.txt", "表示",     "能力.doc",   "予定表.xls",
+const char* const kHardNames[] = {"ソフト.txt", "表示",       "能力.doc",   "予定表.xls",
                                   "十申",       "ポスト.txt", "竹掛け.txt", "space name.txt"};
 
 TEST(DoubleNulListTest, EveryPathEndsWithANulAndTheListWithOneMore) {

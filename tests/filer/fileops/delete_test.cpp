@@ -13,7 +13,11 @@ using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 
 PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
-  return {.name_text = name, .path_text = folder, .number_text = "", .path = folder, .tab = -1,
+  return {.name_text = name,
+          .path_text = folder,
+          .number_text = "",
+          .path = folder,
+          .tab = -1,
           .folder = is_folder};
 }
 

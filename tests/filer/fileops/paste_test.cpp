@@ -26,7 +26,11 @@ RenameAnswer All(const std::string& after) {
 RenameAnswer Cancel() { return {}; }
 
 PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
-  return {.name_text = name, .path_text = folder, .number_text = "", .path = folder, .tab = -1,
+  return {.name_text = name,
+          .path_text = folder,
+          .number_text = "",
+          .path = folder,
+          .tab = -1,
           .folder = is_folder};
 }
 
@@ -333,7 +337,12 @@ TEST_F(PasteTest, InAPickListAPlainPasteGoesIntoTheSelectedFolder) {
 TEST_F(PasteTest, SelectPasteInTheDriveListGoesIntoTheDriveRoot) {
   Run({2}, CmdCopy);
   window->EnterListMode(ListKind::DriveList);
-  window->rows().AddPickRow({.name_text = "D:", .path_text = "固定", .number_text = "", .path = "D:\\", .tab = -1, .folder = true});
+  window->rows().AddPickRow({.name_text = "D:",
+                             .path_text = "固定",
+                             .number_text = "",
+                             .path = "D:\\",
+                             .tab = -1,
+                             .folder = true});
   list.SetRowCount(window->rows().size());
   Run({0}, CmdPasteSelect);
   ASSERT_EQ(shell.operations.size(), 1u);

@@ -305,9 +305,10 @@ TEST_F(PasteDialogTest, DroppedPathsAreReadWhole) {
 TEST_F(PasteDialogTest, ADropMovesOnlyWhatComesFromAnotherFolder) {
   test::WriteFileBytes(dest.File("from-elsewhere.txt"), "moved");
   FilerDialog& d = Open();
-  SendMessageA(d.hwnd(), WM_DROPFILES,
-               reinterpret_cast<WPARAM>(MakeDrop({src.File("ポスト.txt"), dest.File("from-elsewhere.txt")})),
-               0);
+  SendMessageA(
+      d.hwnd(), WM_DROPFILES,
+      reinterpret_cast<WPARAM>(MakeDrop({src.File("ポスト.txt"), dest.File("from-elsewhere.txt")})),
+      0);
   test::PumpMessages(50);
   EXPECT_FALSE(Exists(dest.File("from-elsewhere.txt")));
   EXPECT_EQ(test::ReadFileBytes(src.File("from-elsewhere.txt")), "moved");
