@@ -137,6 +137,7 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdCopy, &FilerController::CmdCopy},
       {CommandId::CmdPaste, &FilerController::CmdPaste},
       {CommandId::CmdPasteSelect, &FilerController::CmdPasteSelect},
+      {CommandId::CmdReplaceNames, &FilerController::CmdReplaceNames},
   };
   for (const auto& h : kHandlers) {
     if (h.id == id) {

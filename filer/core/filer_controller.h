@@ -193,6 +193,9 @@ class FilerController {
   void CmdNewFile() { NewItem(ItemKind::File); }
   // A folder when the cursor is on a folder row, else a file.
   void CmdNew();
+  // Proposes a replaced or case-changed name for each item in scope and
+  // renames the ones confirmed.
+  void CmdReplaceNames();
 
   // The selection read back from the rows.
   std::string SelectedNames() const;
@@ -232,8 +235,6 @@ class FilerController {
   // The full path of a row and whether it names a folder; empty for the
   // ".." row of a pick list.
   std::string RowFullPath(int row, bool* folder);
-  // RestoreCursor for many names; the last row selected, or -1.
-  int SelectNamedRows(const std::vector<std::string_view>& wanted);
   FileClipboard clipboard_;
 
   void ReadAndApplyPreferences();

@@ -152,80 +152,39 @@ void FilerController::RestoreCursor(std::string_view names, int row) {
     file_list_.SetSelected(clear, false);
     file_list_.SetFocused(clear, false);
   }
-  const std::vector<std::string_view> wanted = SplitNameList(names);
+  // One pass over the rows with the names hashed: a reselect of thousands
+  // of names in a folder of a hundred thousand stays quick. Each name takes
+  // the first row that has it; the cursor goes to the row of the last name
+  // in the list that was found.
+  struct Wanted {
+    std::size_t position;  // of the name's last mention in the list
+    bool found;
+  };
+  std::unordered_map<std::string_view, Wanted, cp932::NoCaseHash, cp932::NoCaseEqual> wanted;
+  std::size_t position = 0;
+  for (std::string_view name : SplitNameList(names)) wanted[name] = {position++, false};
   int last_found = -1;
-  if (wanted.size() > 8) {
-    last_found = SelectNamedRows(wanted);
-  } else {
-    for (std::string_view name : wanted) {
-      int found = -1;
-      for (int r = 0; r < count && found < 0; ++r) {
-        if (cp932::EqualNoCase(rows_.ItemName(r), name)) found = r;
-      }
-      if (found >= 0) {
-        file_list_.SetSelected(found, true);
-        file_list_.SetFocused(found, true);
-        last_found = found;
-      }
+  std::size_t last_position = 0;
+  std::string scratch;
+  // Drawn rows would be drawn again at every state change.
+  file_list_.SuspendRepaint();
+  for (int r = 0; r < count; ++r) {
+    const auto it = wanted.find(rows_.ItemNameView(r, scratch));
+    if (it == wanted.end() || it->second.found) continue;
+    it->second.found = true;
+    file_list_.SetSelected(r, true);
+    if (last_found < 0 || it->second.position > last_position) {
+      last_found = r;
+      last_position = it->second.position;
     }
   }
+  if (last_found >= 0) file_list_.SetFocused(last_found, true);
+  file_list_.ResumeRepaint();
   if (row != 0) {
     if (count > 0) file_list_.EnsureVisible(row < count ? row : count - 1);
   } else if (last_found >= 0) {
     file_list_.EnsureVisible(last_found);
   }
-}
-
-namespace {
-
-// A hash and an equality of names that fold single-byte letters only, as
-// the names compare; no folded copy is made.
-struct FoldedHash {
-  std::size_t operator()(std::string_view name) const {
-    std::size_t h = 1469598103934665603ull & ~std::size_t{0};
-    for (std::size_t i = 0; i < name.size();) {
-      const std::size_t n = cp932::CharLength(name, i);
-      for (std::size_t k = 0; k < n; ++k, ++i) {
-        unsigned char c = static_cast<unsigned char>(name[i]);
-        if (n == 1 && c >= 'A' && c <= 'Z') c += 'a' - 'A';
-        h = (h ^ c) * 1099511628211ull;
-      }
-    }
-    return h;
-  }
-};
-struct FoldedEqual {
-  bool operator()(std::string_view a, std::string_view b) const {
-    return a.size() == b.size() && cp932::EqualNoCase(a, b);
-  }
-};
-
-}  // namespace
-
-// Many names (a refresh of a large selection, a paste of thousands): one
-// pass over the rows against a hash of the names, the first row of each
-// name selected, the repaint held meanwhile and only the last one focused,
-// as focusing each in turn would leave it. Returns that row, or -1.
-int FilerController::SelectNamedRows(const std::vector<std::string_view>& wanted) {
-  std::unordered_map<std::string_view, int, FoldedHash, FoldedEqual> rows_of;
-  rows_of.reserve(wanted.size());
-  for (std::string_view name : wanted) rows_of.try_emplace(name, -1);
-  std::string scratch;
-  for (int r = 0; r < rows_.size(); ++r) {
-    auto it = rows_of.find(rows_.ItemNameView(r, scratch));
-    if (it != rows_of.end() && it->second < 0) it->second = r;
-  }
-  int last_found = -1;
-  file_list_.SuspendRepaint();
-  for (std::string_view name : wanted) {
-    const int row = rows_of.find(name)->second;
-    if (row < 0) continue;
-    file_list_.SetSelected(row, true);
-    last_found = row;
-  }
-  if (last_found >= 0) file_list_.SetFocused(last_found, true);
-  file_list_.ResumeRepaint();
-  return last_found;
 }
 
 void FilerController::SearchStep(bool forward) {

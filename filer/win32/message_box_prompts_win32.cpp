@@ -4,6 +4,7 @@
 
 #include "filer/fileops/win32/new_item_dialog_win32.h"
 #include "filer/fileops/win32/rename_dialog_win32.h"
+#include "filer/fileops/win32/replace_dialog_win32.h"
 
 namespace qd {
 
@@ -26,6 +27,10 @@ RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
 
 NewItemAnswer MessageBoxPrompts::AskNewItem(const NewItemRequest& request) {
   return ShowNewItemDialog(owner_, request);
+}
+
+ReplaceAnswer MessageBoxPrompts::AskReplace(const ReplaceOptions& request) {
+  return ShowReplaceDialog(owner_, request);
 }
 
 }  // namespace qd
