@@ -211,6 +211,25 @@ TEST_F(PasteDialogTest, CopyPastesIntoAnotherFolderAndCutMovesOnce) {
   EXPECT_FALSE(Exists(dest.File("ソフト.txt")));
 }
 
+void MakeSparseFile(const std::string& path, LONGLONG size) {
+  UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  ASSERT_TRUE(file);
+  LARGE_INTEGER at;
+  at.QuadPart = size;
+  SetFilePointerEx(file.get(), at, nullptr, FILE_BEGIN);
+  SetEndOfFile(file.get());
+}
+
+TEST_F(PasteDialogTest, TheSizeTotalIsShownInFullBeyond32Bits) {
+  MakeSparseFile(src.File("big1.bin"), 3000000000LL);
+  MakeSparseFile(src.File("big2.bin"), 3000000001LL);
+  Open();
+  Select({"big1", "big2"});
+  Command(CmdCopy);
+  EXPECT_EQ(Message(), "アイテム数：2  サイズ：6000000001");
+}
+
 // A copy into its own folder asks for the new name; the original is never
 // touched, whatever the shell makes of a name that collides.
 TEST_F(PasteDialogTest, CopyIntoItsOwnFolderTakesTheNewNameAndNeverOverwrites) {
