@@ -15,25 +15,10 @@ namespace {
 
 using test::Win32TempDir;
 
-HWND FileList(HWND main) { return GetDlgItem(main, 1000); }
-
-std::string RowName(HWND main, int row) {
-  if (row < 0) return {};
-  return RemoteItemText(FileList(main), row, 0) + RemoteItemText(FileList(main), row, 1);
-}
-
-int SelectedRow(HWND main) {
-  return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-}
-
 std::string FileMessageField(HWND main) { return RemoteItemText(GetDlgItem(main, 1004), 0, 1); }
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void PostChars(HWND main, const std::string& bytes) {
-  for (unsigned char c : bytes) PostMessageA(FileList(main), WM_CHAR, c, 1);
 }
 
 TEST(QdClipboard, CopyAndCutThroughBoundKeysPasteIntoTheOtherTab) {
