@@ -87,6 +87,23 @@ TEST_F(DeleteTest, TheCursorStaysAtItsIndexOrGoesToTheNewLastRow) {
   }
 }
 
+TEST_F(DeleteTest, TenThousandItemsGoInOneCall) {
+  MakeFolder("C:\\many");
+  for (int i = 0; i < 10000; ++i) AddFile("C:\\many", "ソフト" + std::to_string(i) + ".txt");
+  Make();
+  window->ChangeFolder("C:\\many");
+  list.selected.assign(list.RowCount(), true);
+  shell.effect = [this](const ShellPort::FileOperation&) {
+    fs.folders["C:\\many"].resize(2);  // "." and ".." stay
+  };
+  window->OnCommand(CmdDeleteToRecycleBin);
+  ASSERT_EQ(shell.operations.size(), 1u);
+  const std::vector<std::string> paths = test::PathsOf(shell.operations[0].from);
+  ASSERT_EQ(paths.size(), 10000u);
+  EXPECT_EQ(paths.front().rfind("C:\\many\\ソフト", 0), 0u);
+  EXPECT_EQ(window->rows().size(), 1);  // only ".." is left
+}
+
 TEST_F(DeleteTest, NothingToDeleteAsksAndShowsNothing) {
   Run({0}, CmdDelete);
   Run({}, CmdDeleteToRecycleBin);
