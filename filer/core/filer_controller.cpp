@@ -133,6 +133,10 @@ bool FilerController::OnCommand(int id) {
       {CommandId::CmdNewFolder, &FilerController::CmdNewFolder},
       {CommandId::CmdNewFile, &FilerController::CmdNewFile},
       {CommandId::CmdNew, &FilerController::CmdNew},
+      {CommandId::CmdCut, &FilerController::CmdCut},
+      {CommandId::CmdCopy, &FilerController::CmdCopy},
+      {CommandId::CmdPaste, &FilerController::CmdPaste},
+      {CommandId::CmdPasteSelect, &FilerController::CmdPasteSelect},
       {CommandId::CmdReplaceNames, &FilerController::CmdReplaceNames},
   };
   for (const auto& h : kHandlers) {
