@@ -73,6 +73,21 @@ int CompareNoCase(std::string_view a, std::string_view b) {
   return a.size() < b.size() ? -1 : 1;
 }
 
+std::size_t HashNoCase(std::string_view text) {
+  // FNV-1a over the bytes as CompareNoCase sees them.
+  std::size_t hash = static_cast<std::size_t>(2166136261u);
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = CharLength(text, i);
+    for (std::size_t k = 0; k < n; ++k) {
+      unsigned char c = static_cast<unsigned char>(text[i + k]);
+      if (n == 1) c = FoldLower(c);
+      hash = (hash ^ c) * static_cast<std::size_t>(16777619u);
+    }
+    i += n;
+  }
+  return hash;
+}
+
 std::size_t LastCharStart(std::string_view text) {
   std::size_t last = 0;
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
@@ -83,14 +98,19 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return prefix.size() <= text.size() && CompareNoCase(text.substr(0, prefix.size()), prefix) == 0;
 }
 
-std::size_t FindInUpperCased(std::string_view text, std::string_view needle) {
+namespace {
+
+// The search of FindInUpperCased and FindWhole: `fold` is applied to the
+// single-byte characters of `text` only.
+template <typename Fold>
+std::size_t FindFolded(std::string_view text, std::string_view needle, Fold fold) {
   for (std::size_t i = 0; i + needle.size() <= text.size(); i += CharLength(text, i)) {
     std::size_t k = i;  // walks `text` by characters
     std::size_t j = 0;  // walks `needle` by bytes
     while (j < needle.size()) {
       const std::size_t n = CharLength(text, k);
       if (n == 1) {
-        if (FoldUpper(static_cast<unsigned char>(text[k])) != static_cast<unsigned char>(needle[j])) {
+        if (fold(static_cast<unsigned char>(text[k])) != static_cast<unsigned char>(needle[j])) {
           break;
         }
       } else if (j + 1 >= needle.size() || text[k] != needle[j] || text[k + 1] != needle[j + 1]) {
@@ -102,6 +122,18 @@ std::size_t FindInUpperCased(std::string_view text, std::string_view needle) {
     if (j == needle.size()) return i;
   }
   return std::string_view::npos;
+}
+
+unsigned char Same(unsigned char c) { return c; }
+
+}  // namespace
+
+std::size_t FindInUpperCased(std::string_view text, std::string_view needle) {
+  return FindFolded(text, needle, FoldUpper);
+}
+
+std::size_t FindWhole(std::string_view text, std::string_view needle) {
+  return FindFolded(text, needle, Same);
 }
 
 std::size_t CharCount(std::string_view text) {

@@ -36,6 +36,11 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 // (83 41) holds no "A". Compares in place.
 std::size_t FindInUpperCased(std::string_view text, std::string_view needle);
 
+// The same search without upper-casing: the first position, on a character
+// boundary, where `text` holds `needle` in whole characters; npos if none.
+// An empty needle is found at 0.
+std::size_t FindWhole(std::string_view text, std::string_view needle);
+
 // The number of characters: a lead byte and its trail byte count once.
 std::size_t CharCount(std::string_view text);
 
@@ -50,5 +55,14 @@ std::string ToUpper(std::string_view text);
 // negative, zero or positive like strcmp.
 int CompareNoCase(std::string_view a, std::string_view b);
 inline bool EqualNoCase(std::string_view a, std::string_view b) { return CompareNoCase(a, b) == 0; }
+
+// A hash that agrees with EqualNoCase: texts equal without case hash alike.
+std::size_t HashNoCase(std::string_view text);
+struct NoCaseHash {
+  std::size_t operator()(std::string_view text) const { return HashNoCase(text); }
+};
+struct NoCaseEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return EqualNoCase(a, b); }
+};
 
 }  // namespace qd::cp932

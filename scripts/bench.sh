@@ -7,7 +7,7 @@ scripts/setup.sh
 . scripts/wine-env.sh
 qd_wine_vars
 cmake --preset "$QD_PRESET" >/dev/null
-cmake --build --preset "$QD_PRESET" --target qd_bench qd_find_bench
+cmake --build --preset "$QD_PRESET" --target qd_bench qd_paste_bench qd_find_bench
 qd_session_start
 trap qd_session_stop EXIT
 data="$QD_WINE_DIR/bench-data"
@@ -58,6 +58,10 @@ make_tree
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(qd_wine --version), $QD_PRESET build"
 qd_wine "$PWD/build/$QD_PRESET/qd_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null 2>"$QD_WINE_DIR/bench.log" |
   iconv -f CP932 -t UTF-8
+# The filer's side of a paste of 10,000 items (its rows are made in memory).
+echo
+qd_wine "$PWD/build/$QD_PRESET/qd_paste_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null \
+  2>>"$QD_WINE_DIR/bench.log" | iconv -f CP932 -t UTF-8
 echo
 qd_wine "$PWD/build/$QD_PRESET/qd_find_bench.exe" "$(qd_wine winepath -w "$data")" </dev/null \
   2>>"$QD_WINE_DIR/bench.log" | iconv -f CP932 -t UTF-8

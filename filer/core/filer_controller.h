@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "filer/fileops/clipboard.h"
 #include "filer/model/folder_history.h"
 #include "filer/model/row_store.h"
 #include "filer/model/tab_set.h"
@@ -195,6 +196,9 @@ class FilerController {
   void CmdNewFile() { NewItem(ItemKind::File); }
   // A folder when the cursor is on a folder row, else a file.
   void CmdNew();
+  // Proposes a replaced or case-changed name for each item in scope and
+  // renames the ones confirmed.
+  void CmdReplaceNames();
 
   // Masks, selection, find and folder expansion.
   void CmdFileMask();
@@ -227,7 +231,27 @@ class FilerController {
   const RowStore& rows() const { return rows_; }
   RowStore& rows() { return rows_; }
 
+  // Cut, copy and paste through the filer's own clipboard; files dropped on
+  // the window (their full paths); delete through the shell.
+  void CmdCut() { RecordSelection(ClipboardMode::Cut); }
+  void CmdCopy() { RecordSelection(ClipboardMode::Copy); }
+  void CmdPaste() { Paste(1); }
+  void CmdPasteSelect() { Paste(2); }
+  void Drop(const std::vector<std::string>& paths);
+  // True when the shell call succeeded or there was nothing to do.
+  bool Delete(bool to_recycle_bin);
+  const FileClipboard& clipboard() const { return clipboard_; }
+
  private:
+  void RecordSelection(ClipboardMode mode);
+  // Kind 1 pastes into the current folder (in a pick list, the selected
+  // one), kind 2 into the selected folder.
+  void Paste(int kind);
+  // The full path of a row and whether it names a folder; empty for the
+  // ".." row of a pick list.
+  std::string RowFullPath(int row, bool* folder);
+  FileClipboard clipboard_;
+
   void ReadAndApplyPreferences();
   void CreatePaneColumns(const ColumnWidths& widths);
   void ListPieces();
@@ -238,7 +262,6 @@ class FilerController {
   bool SortKey(int vk);
   void TreeMove(bool with_files);
   void ListNewCurrentFolder();
-  void DeleteFromPickList(bool confirm);
   void StepTab(int step);
   void SwapTab(int step);
   void ShowTabTexts(int from);

@@ -152,30 +152,34 @@ void FilerController::RestoreCursor(std::string_view names, int row) {
     file_list_.SetSelected(clear, false);
     file_list_.SetFocused(clear, false);
   }
-  const std::vector<std::string_view> wanted = SplitNameList(names);
-  // Many names (a refresh of a large selection) look up an index instead of
-  // scanning every row for each.
-  std::unordered_map<std::string, int> index;
-  if (wanted.size() > 8) {
-    for (int r = count - 1; r >= 0; --r) index[cp932::ToLower(rows_.ItemName(r))] = r;
-  }
+  // One pass over the rows with the names hashed: a reselect of thousands
+  // of names in a folder of a hundred thousand stays quick. Each name takes
+  // the first row that has it; the cursor goes to the row of the last name
+  // in the list that was found.
+  struct Wanted {
+    std::size_t position;  // of the name's last mention in the list
+    bool found;
+  };
+  std::unordered_map<std::string_view, Wanted, cp932::NoCaseHash, cp932::NoCaseEqual> wanted;
+  std::size_t position = 0;
+  for (std::string_view name : SplitNameList(names)) wanted[name] = {position++, false};
   int last_found = -1;
-  for (std::string_view name : wanted) {
-    int found = -1;
-    if (!index.empty()) {
-      auto it = index.find(cp932::ToLower(name));
-      if (it != index.end()) found = it->second;
-    } else {
-      for (int r = 0; r < count && found < 0; ++r) {
-        if (cp932::EqualNoCase(rows_.ItemName(r), name)) found = r;
-      }
-    }
-    if (found >= 0) {
-      file_list_.SetSelected(found, true);
-      file_list_.SetFocused(found, true);
-      last_found = found;
+  std::size_t last_position = 0;
+  std::string scratch;
+  // Drawn rows would be drawn again at every state change.
+  file_list_.SuspendRepaint();
+  for (int r = 0; r < count; ++r) {
+    const auto it = wanted.find(rows_.ItemNameView(r, scratch));
+    if (it == wanted.end() || it->second.found) continue;
+    it->second.found = true;
+    file_list_.SetSelected(r, true);
+    if (last_found < 0 || it->second.position > last_position) {
+      last_found = r;
+      last_position = it->second.position;
     }
   }
+  if (last_found >= 0) file_list_.SetFocused(last_found, true);
+  file_list_.ResumeRepaint();
   if (row != 0) {
     if (count > 0) file_list_.EnsureVisible(row < count ? row : count - 1);
   } else if (last_found >= 0) {

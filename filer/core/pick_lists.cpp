@@ -207,17 +207,6 @@ bool FilerController::OpenPickRow(int r, bool shift) {
   return true;
 }
 
-// In the history list and the tab list the delete commands remove entries
-// and close tabs; the recycle-bin variant asks first.
-void FilerController::CmdDeleteToRecycleBin() { DeleteFromPickList(true); }
-void FilerController::CmdDelete() { DeleteFromPickList(false); }
-
-void FilerController::DeleteFromPickList(bool confirm) {
-  if (view_mode_ != ViewMode::List) return;  // deleting files comes with the file operations
-  if (list_kind_ == ListKind::FolderHistory) DeleteFromHistoryList(confirm);
-  if (list_kind_ == ListKind::TabList) CloseFromTabList(confirm);
-}
-
 void FilerController::DeleteFromHistoryList(bool confirm) {
   if (file_list_.SelectedCount() == 0) return;
   if (confirm && prompts_.AskOkCancel("フォルダ履歴から消去します。") == Answer::Cancel) return;

@@ -33,6 +33,8 @@ class FileListPort : public ReportPort {
   // Moves the list's own keyboard anchor to the row, so that Shift and an
   // arrow extend the selection from there.
   virtual void MoveAnchorTo(int row) = 0;
+  // Holds the list's drawing while many states change; holds nest, and the
+  // list is drawn again once the outermost one ends.
   virtual void SuspendRepaint() = 0;
   virtual void ResumeRepaint() = 0;
   virtual void Focus() = 0;

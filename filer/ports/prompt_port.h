@@ -43,6 +43,26 @@ struct NewItemAnswer {
   bool more = false;
 };
 
+// The replace dialog's fields. Which button closed it is the case change:
+// none for OK, upper or lower for the two case buttons; every opening
+// starts from none.
+enum class CaseChange { None = 0, Upper = 1, Lower = -1 };
+
+struct ReplaceOptions {
+  std::string before;
+  std::string after;
+  bool case_sensitive = false;
+  bool name_part = false;
+  bool ext_part = false;
+  CaseChange case_change = CaseChange::None;
+};
+
+// OK and the case buttons give `ok` and the fields as the user left them.
+struct ReplaceAnswer {
+  bool ok = false;
+  ReplaceOptions options;
+};
+
 // The mask dialog: an editable combo box offering `history` (most recent
 // first) and starting with `text`, and one check box, disabled when its
 // text is empty.
@@ -74,6 +94,9 @@ class PromptPort {
   virtual RenameAnswer AskNewName(const RenameRequest& request) = 0;
   // The new item dialog, modal; its More flag is cleared at every opening.
   virtual NewItemAnswer AskNewItem(const NewItemRequest& request) = 0;
+  // The replace dialog, modal, opened with the fields of `request`; a case
+  // button with neither part checked is refused while it stays open.
+  virtual ReplaceAnswer AskReplace(const ReplaceOptions& request) = 0;
   // The mask dialog, modal.
   virtual MaskAnswer AskMask(const MaskRequest& request) = 0;
 };

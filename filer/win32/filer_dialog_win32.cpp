@@ -179,6 +179,9 @@ INT_PTR FilerDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
       return reinterpret_cast<INT_PTR>(icon_);
     case WM_CTLCOLORDLG:
       return reinterpret_cast<INT_PTR>(GetStockObject(NULL_BRUSH));
+    case WM_DROPFILES:
+      OnDropFiles(reinterpret_cast<HDROP>(wp));
+      return TRUE;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
       if (!filer_) return FALSE;
@@ -227,6 +230,13 @@ LRESULT FilerDialog::OnFileListNotify(NMHDR* header) {
     default:
       return 0;
   }
+}
+
+void FilerDialog::OnDropFiles(HDROP drop) {
+  const std::vector<std::string> paths = ReadDroppedPaths(drop);
+  DragFinish(drop);  // the paths are read: the drop's memory is not needed
+  SetForegroundWindow(hwnd());
+  if (filer_) filer_->Drop(paths);
 }
 
 void FilerDialog::PaintMinimised() {

@@ -57,6 +57,7 @@ class FilerDialog : public FramePort {
   void PaintMinimised();
   bool PreTranslate(const MSG& msg);
   LRESULT OnFileListNotify(NMHDR* header);
+  void OnDropFiles(HDROP drop);
   HWND PaneWindow(Pane pane) const;
 
   SettingsFile& settings_;

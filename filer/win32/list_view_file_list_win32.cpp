@@ -70,9 +70,12 @@ void ListViewFileList::MoveAnchorTo(int row) {
   ListView_SetSelectionMark(list_, row);
 }
 
-void ListViewFileList::SuspendRepaint() { SendMessageA(list_, WM_SETREDRAW, FALSE, 0); }
+void ListViewFileList::SuspendRepaint() {
+  if (repaint_holds_++ == 0) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+}
 
 void ListViewFileList::ResumeRepaint() {
+  if (repaint_holds_ == 0 || --repaint_holds_ > 0) return;
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list_, nullptr, TRUE);
 }

@@ -47,6 +47,7 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   void SetState(int row, UINT state, bool on);
 
   const RowStore* rows_ = nullptr;
+  int repaint_holds_ = 0;
 };
 
 }  // namespace qd

@@ -5,6 +5,7 @@
 #include "filer/fileops/win32/mask_dialog_win32.h"
 #include "filer/fileops/win32/new_item_dialog_win32.h"
 #include "filer/fileops/win32/rename_dialog_win32.h"
+#include "filer/fileops/win32/replace_dialog_win32.h"
 
 namespace qd {
 
@@ -27,6 +28,10 @@ RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
 
 NewItemAnswer MessageBoxPrompts::AskNewItem(const NewItemRequest& request) {
   return ShowNewItemDialog(owner_, request);
+}
+
+ReplaceAnswer MessageBoxPrompts::AskReplace(const ReplaceOptions& request) {
+  return ShowReplaceDialog(owner_, request);
 }
 
 MaskAnswer MessageBoxPrompts::AskMask(const MaskRequest& request) {

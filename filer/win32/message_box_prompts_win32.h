@@ -15,6 +15,7 @@ class MessageBoxPrompts : public PromptPort {
   void Beep() override;
   RenameAnswer AskNewName(const RenameRequest& request) override;
   NewItemAnswer AskNewItem(const NewItemRequest& request) override;
+  ReplaceAnswer AskReplace(const ReplaceOptions& request) override;
   MaskAnswer AskMask(const MaskRequest& request) override;
 
  private:

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,68 @@ bool Win32Shell::BrowseForFolder(std::string_view title, const std::string& init
   malloc_->Free(item);
   if (ok) *chosen = path;
   return ok;
+}
+
+int Win32Shell::RunFileOperation(const FileOperation& request) {
+  SHFILEOPSTRUCTA op{};
+  op.hwnd = owner_;
+  op.wFunc = static_cast<UINT>(request.operation);
+  op.pFrom = request.from.c_str();
+  op.pTo = request.to.empty() ? nullptr : request.to.c_str();
+  op.fFlags = static_cast<FILEOP_FLAGS>(request.flags);
+  op.lpszProgressTitle = request.title.c_str();
+  const int result = SHFileOperationA(&op);
+  // A question the user answered No can end the call with 0 and only this
+  // flag set; it is a cancel all the same.
+  if (result == 0 && op.fAnyOperationsAborted) return ERROR_CANCELLED;
+  return result;
+}
+
+namespace {
+
+struct ChangeNotificationTraits {
+  static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE h) { FindCloseChangeNotification(h); }
+};
+
+class Win32ChangeWatch : public ShellPort::ChangeWatch {
+ public:
+  explicit Win32ChangeWatch(HANDLE h) : handle_(h) {}
+  // Wine hands a change to the watch a moment after the call that made it
+  // has returned: a watch not yet signalled gets that moment.
+  bool Fired() override { return WaitForSingleObject(handle_.get(), kGraceMs) == WAIT_OBJECT_0; }
+
+ private:
+  static constexpr DWORD kGraceMs = 200;
+
+  UniqueResource<HANDLE, ChangeNotificationTraits> handle_;
+};
+
+}  // namespace
+
+std::unique_ptr<ShellPort::ChangeWatch> Win32Shell::WatchFolder(const std::string& folder) {
+  HANDLE h = FindFirstChangeNotificationA(
+      folder.c_str(), FALSE,
+      FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME | FILE_NOTIFY_CHANGE_ATTRIBUTES |
+          FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+  if (h == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32ChangeWatch>(h);
+}
+
+std::vector<std::string> ReadDroppedPaths(HDROP drop) {
+  std::vector<std::string> paths;
+  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    // Asked for its length first: a path cut short in a fixed buffer would
+    // name another item.
+    const UINT length = DragQueryFileA(drop, i, nullptr, 0);
+    if (length == 0) continue;
+    std::string path(length + 1, '\0');
+    if (DragQueryFileA(drop, i, path.data(), length + 1) != length) continue;
+    path.resize(length);
+    paths.push_back(std::move(path));
+  }
+  return paths;
 }
 
 }  // namespace qd

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
+
+#include <string>
+#include <vector>
 
 #include "common/win32/handles_win32.h"
 #include "filer/ports/shell_port.h"
@@ -20,6 +24,8 @@ class Win32Shell : public ShellPort {
   Shortcut ResolveShortcut(const std::string& lnk) override;
   bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
                        std::string* chosen) override;
+  int RunFileOperation(const FileOperation& request) override;
+  std::unique_ptr<ChangeWatch> WatchFolder(const std::string& folder) override;
 
  private:
   IShellLinkA* link_;
@@ -27,5 +33,9 @@ class Win32Shell : public ShellPort {
   IMalloc* malloc_;
   HWND owner_ = nullptr;
 };
+
+// The paths of a drop, each read at its full length; one that cannot be
+// read whole is left out.
+std::vector<std::string> ReadDroppedPaths(HDROP drop);
 
 }  // namespace qd

@@ -77,6 +77,56 @@ TEST(Cp932Bytes, CaseFoldingTouchesSingleByteLettersOnly) {
   EXPECT_EQ(ToUpper("ｱｲｳ.txt"), "ｱｲｳ.TXT");
 }
 
+struct SubstringCase {
+  std::string text, needle;
+  std::size_t whole;       // FindWhole
+  std::size_t upper_case;  // FindInUpperCased, with the needle upper-cased
+};
+
+// A match starts and ends on character boundaries, and the upper-casing
+// touches single-byte letters only.
+TEST(Cp932Bytes, SubstringSearchesKeepToWholeCharacters) {
+  const auto npos = std::string::npos;
+  const SubstringCase cases[] = {
+      {"Banana.txt", "b", npos, 0},
+      {"Banana.txt", "a", 1, 1},
+      {"Banana.txt", ".TXT", npos, 6},
+      {"Banana.txt", "", 0, 0},
+      {"", "", 0, 0},
+      {"", "a", npos, npos},
+      // ホ is 83 7a: no "z" in it, and no "Z" once upper-cased.
+      {"ホテル.TXT", "z", npos, npos},
+      // Ｂ and 溝 carry 0x61 ("a") as trail bytes.
+      {"Ｂ溝.txt", "a", npos, npos},
+      {"Ｂ溝.txt", "溝", 2, 2},
+      // ソ is 83 5c: the 5c is no backslash, and "\x5c\x83" would straddle two characters.
+      {"ソフト.txt", "\\", npos, npos},
+      {"ソフト.txt", "\x5c\x83", npos, npos},
+      {"予定表.xls", "表.x", 4, 4},
+      {"漢字abc.TXT", "ABC", npos, 4},
+      {"ｱｲｳ.txt", "ｲ", 1, 1},
+      {"ア．ｔｘｔ", "ｔ", 4, 4},  // a full-width letter is not folded
+      {"ア．ｔｘｔ", "Ｔ", npos, npos},
+  };
+  for (const SubstringCase& c : cases) {
+    EXPECT_EQ(FindWhole(c.text, c.needle), c.whole) << Hex(c.text) << " / " << Hex(c.needle);
+    EXPECT_EQ(FindInUpperCased(c.text, ToUpper(c.needle)), c.upper_case)
+        << Hex(c.text) << " / " << Hex(c.needle);
+  }
+}
+
+TEST(Cp932Bytes, HashNoCaseAgreesWithEqualNoCase) {
+  const std::pair<const char*, const char*> equal[] = {
+      {"ホテル.TXT", "ホテル.txt"}, {"C:\\表示", "c:\\表示"}, {"Ｂ溝", "Ｂ溝"}, {"", ""}, {"ｱｲｳ", "ｱｲｳ"}};
+  for (const auto& [a, b] : equal) {
+    ASSERT_TRUE(EqualNoCase(a, b)) << a;
+    EXPECT_EQ(HashNoCase(a), HashNoCase(b)) << a;
+  }
+  // A folded trail byte would make these collide on every hash.
+  EXPECT_NE(HashNoCase("Ｂ溝"), HashNoCase("\x82\x41溝"));
+  EXPECT_NE(HashNoCase("ア"), HashNoCase("\x83\x61"));
+}
+
 TEST(Cp932Bytes, CompareNoCase) {
   EXPECT_TRUE(EqualNoCase("ホテル.TXT", "ホテル.txt"));
   EXPECT_TRUE(EqualNoCase("C:\\表示", "c:\\表示"));

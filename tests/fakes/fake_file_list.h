@@ -53,8 +53,11 @@ class FakeFileList : public FakeReport<FileListPort> {
     if (row >= top + page) top = row - page + 1;
   }
   void MoveAnchorTo(int row) override { anchor = row; }
-  void SuspendRepaint() override { suspended = true; }
-  void ResumeRepaint() override { suspended = false; }
+  void SuspendRepaint() override { suspended = ++repaint_holds > 0; }
+  void ResumeRepaint() override {
+    if (repaint_holds > 0) --repaint_holds;
+    suspended = repaint_holds > 0;
+  }
   void Focus() override { ++focus_calls; }
 
   std::vector<int> Selected() const {
@@ -70,6 +73,7 @@ class FakeFileList : public FakeReport<FileListPort> {
   }
 
   std::vector<bool> selected, focused;
+  int repaint_holds = 0;
   int top = 0, page = 20, anchor = -1, invalidations = 0, focus_calls = 0;
   bool suspended = false;
   std::vector<int> visible_calls;

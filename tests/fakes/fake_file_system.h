@@ -142,7 +142,7 @@ class FakeFileSystem : public FileSystemPort {
     renames.push_back(from + " > " + to);
     std::string from_folder, from_name, to_folder, to_name;
     if (!Split(from, &from_folder, &from_name) || !Split(to, &to_folder, &to_name)) return false;
-    if (to_name.find_first_of("/:*?\"<>|") != std::string::npos) return false;
+    if (!Takes(to_name)) return false;
     const std::string old_path = Join(from_folder, from_name);
     for (const std::string& r : refused) {
       if (cp932::EqualNoCase(Resolve(r), old_path)) return false;
@@ -276,13 +276,24 @@ class FakeFileSystem : public FileSystemPort {
     }
     return !name->empty() && *name != "." && *name != "..";
   }
+  // Whether the file system takes the name: none of its single-byte
+  // characters is one it refuses (a trail byte such as the 7C of ポ is none).
+  static bool Takes(std::string_view name) {
+    for (std::size_t i = 0; i < name.size(); i += cp932::CharLength(name, i)) {
+      if (cp932::CharLength(name, i) == 1 &&
+          std::string_view("/:*?\"<>|").find(name[i]) != std::string_view::npos) {
+        return false;
+      }
+    }
+    return true;
+  }
   // Whether an item may be made at the path; `folder` is the key of the
   // folder it goes in.
   bool MayCreate(const std::string& path, std::string* folder) {
     creates.push_back(path);
     std::string parent, name;
     if (!Split(path, &parent, &name)) return false;
-    if (name.find_first_of("/:*?\"<>|") != std::string::npos) return false;
+    if (!Takes(name)) return false;
     for (const std::string& r : refused) {
       if (cp932::EqualNoCase(Resolve(r), Join(parent, name))) return false;
     }

@@ -33,6 +33,14 @@ class FakePrompts : public PromptPort {
     new_item_answers.erase(new_item_answers.begin());
     return a;
   }
+  // The replace dialog answers from `replace_answers` in turn, then Cancel.
+  ReplaceAnswer AskReplace(const ReplaceOptions& request) override {
+    replace_requests.push_back(request);
+    if (replace_answers.empty()) return {};
+    ReplaceAnswer a = replace_answers.front();
+    replace_answers.erase(replace_answers.begin());
+    return a;
+  }
   // The mask dialog answers from `mask_answers` in turn, then Cancel.
   MaskAnswer AskMask(const MaskRequest& request) override {
     mask_requests.push_back(request);
@@ -50,6 +58,8 @@ class FakePrompts : public PromptPort {
   std::vector<RenameAnswer> rename_answers;
   std::vector<NewItemRequest> new_item_requests;
   std::vector<NewItemAnswer> new_item_answers;
+  std::vector<ReplaceOptions> replace_requests;
+  std::vector<ReplaceAnswer> replace_answers;
   std::vector<MaskRequest> mask_requests;
   std::vector<MaskAnswer> mask_answers;
 };

@@ -309,5 +309,36 @@ TEST_F(KeysTest, RestoreCursorSelectsTheNamedRows) {
   EXPECT_EQ(list.visible_calls.back(), 7);
 }
 
+TEST_F(KeysTest, RestoreCursorFoldsOnlySingleByteLettersAndFocusesTheLastNameFound) {
+  struct Case {
+    const char* names;
+    std::vector<std::string> selected;  // in row order
+    std::string focused;
+  } cases[] = {
+      {"ホテル.txt|readme.MD|", {"readme.md", "ホテル.TXT"}, "readme.md"},
+      {"readme.MD|ホテル.txt|", {"readme.md", "ホテル.TXT"}, "ホテル.TXT"},
+      // 82 41 would be Ｂ (82 61) if a trail byte were folded.
+      {"\x82\x41溝.txt|セテル.TXT|", {"セテル.txt"}, "セテル.txt"},
+      // A name named twice counts where it was named last.
+      {"memo.txt|about.doc|MEMO.TXT|", {"about.doc", "memo.txt"}, "memo.txt"},
+      {"missing|", {}, ""},
+  };
+  FilerController& w = Make();
+  for (const Case& c : cases) {
+    list.Select({1});
+    std::fill(list.focused.begin(), list.focused.end(), false);
+    w.RestoreCursor(c.names, 0);
+    std::vector<std::string> names;
+    for (int r : list.Selected()) names.push_back(window->rows().ItemName(r));
+    EXPECT_EQ(names, c.selected) << c.names;
+    std::string focused;
+    for (int r = 0; r < window->rows().size(); ++r) {
+      if (list.focused[r]) focused = window->rows().ItemName(r);
+    }
+    EXPECT_EQ(focused, c.focused) << c.names;
+    EXPECT_FALSE(list.suspended) << c.names;  // the list is drawn again
+  }
+}
+
 }  // namespace
 }  // namespace qd

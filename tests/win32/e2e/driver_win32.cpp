@@ -15,6 +15,51 @@ std::string BuiltQdExe() {
   return path;
 }
 
+HWND FileList(HWND main) { return GetDlgItem(main, 1000); }
+
+int FocusedRow(HWND main) {
+  return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
+}
+
+int SelectedRow(HWND main) {
+  return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
+}
+
+int RowCount(HWND main) {
+  return static_cast<int>(SendMessageA(FileList(main), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string RowName(HWND main, int row) {
+  if (row < 0) return {};
+  return RemoteItemText(FileList(main), row, 0) + RemoteItemText(FileList(main), row, 1);
+}
+
+std::string SelectedNames(HWND main) {
+  std::string names;
+  for (int row = -1;;) {
+    row = static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, row, LVNI_SELECTED));
+    if (row < 0) return names;
+    names += RowName(main, row) + "|";
+  }
+}
+
+std::string MessageText(HWND main) { return RemoteItemText(GetDlgItem(main, 1001), 0, 0); }
+
+std::string SearchLineText(HWND main) { return RemoteItemText(GetDlgItem(main, 1004), 0, 0); }
+
+void PostCharsTo(HWND control, const std::string& bytes) {
+  for (unsigned char c : bytes) PostMessageA(control, WM_CHAR, c, 1);
+}
+
+void PostChars(HWND main, const std::string& bytes) { PostCharsTo(FileList(main), bytes); }
+
+::testing::AssertionResult EndsNormally(QdProcess& qd) {
+  qd.PostKey(VK_ESCAPE);
+  if (!qd.WaitForExit()) return ::testing::AssertionFailure() << "still running after Esc";
+  if (qd.ExitCode() != 0) return ::testing::AssertionFailure() << "exit code " << qd.ExitCode();
+  return ::testing::AssertionSuccess();
+}
+
 namespace {
 
 struct Search {

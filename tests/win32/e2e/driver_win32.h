@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -31,6 +32,25 @@ void ClickButton(HWND dialog, int id);
 
 // The text of the selected tab of a tab control in another process.
 std::string RemoteTabText(HWND tabs, int index);
+
+// Readers of a main window in another process: its file list (control
+// 1000), message area (1001) and search line (1004).
+HWND FileList(HWND main);
+int FocusedRow(HWND main);
+int SelectedRow(HWND main);  // the first selected row, -1 when none
+int RowCount(HWND main);
+// A file row's name: the name column and the extension column.
+std::string RowName(HWND main, int row);
+// The names of all selected rows, each followed by "|".
+std::string SelectedNames(HWND main);
+std::string MessageText(HWND main);
+std::string SearchLineText(HWND main);
+
+// Bytes as an input method hands them over: one WM_CHAR each, double-byte
+// characters as lead byte then trail byte; to the file list of a main
+// window, or to any control.
+void PostChars(HWND main, const std::string& bytes);
+void PostCharsTo(HWND control, const std::string& bytes);
 
 class QdProcess {
  public:
@@ -67,5 +87,8 @@ class QdProcess {
   DWORD thread_id_ = 0;
   HWND main_ = nullptr;
 };
+
+// Esc with the default settings ends the filer; it saves its state on the way.
+::testing::AssertionResult EndsNormally(QdProcess& qd);
 
 }  // namespace qd::e2e

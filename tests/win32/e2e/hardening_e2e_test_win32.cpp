@@ -33,44 +33,6 @@ bool HasFilerTitle(HWND main) {
   return test::WaitFor([&] { return WindowTitle(main).rfind(" Qd - [", 0) == 0; });
 }
 
-// Esc with the default settings ends the filer; it saves its state on the way.
-::testing::AssertionResult EndsNormally(QdProcess& qd) {
-  qd.PostKey(VK_ESCAPE);
-  if (!qd.WaitForExit()) return ::testing::AssertionFailure() << "still running after Esc";
-  if (qd.ExitCode() != 0) return ::testing::AssertionFailure() << "exit code " << qd.ExitCode();
-  return ::testing::AssertionSuccess();
-}
-
-HWND FileList(HWND main) { return GetDlgItem(main, 1000); }
-
-int FocusedRow(HWND main) {
-  return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
-}
-
-int SelectedRow(HWND main) {
-  return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-}
-
-// A file row's name: the name column and the extension column.
-std::string RowName(HWND main, int row) {
-  if (row < 0) return {};
-  return RemoteItemText(FileList(main), row, 0) + RemoteItemText(FileList(main), row, 1);
-}
-
-int RowCount(HWND main) {
-  return static_cast<int>(SendMessageA(FileList(main), LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::string MessageText(HWND main) { return RemoteItemText(GetDlgItem(main, 1001), 0, 0); }
-
-std::string SearchLineText(HWND main) { return RemoteItemText(GetDlgItem(main, 1004), 0, 0); }
-
-// Bytes as an input method hands them over: one WM_CHAR each, double-byte
-// characters as lead byte then trail byte.
-void PostChars(HWND main, const std::string& bytes) {
-  for (unsigned char c : bytes) PostMessageA(FileList(main), WM_CHAR, c, 1);
-}
-
 // Real key events, so that the filer sees Shift through GetKeyState.
 void SendKeys(HWND main, const std::vector<std::pair<WORD, bool>>& keys) {
   SetForegroundWindow(main);

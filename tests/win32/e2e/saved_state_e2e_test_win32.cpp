@@ -13,16 +13,6 @@ namespace {
 
 using test::Win32TempDir;
 
-int Cursor(HWND main) {
-  return static_cast<int>(SendMessageA(GetDlgItem(main, 1000), LVM_GETNEXTITEM, -1, LVNI_SELECTED));
-}
-
-std::string CursorText(HWND main) {
-  HWND list = GetDlgItem(main, 1000);
-  const int row = Cursor(main);
-  return row < 0 ? "" : RemoteItemText(list, row, 0) + RemoteItemText(list, row, 1);
-}
-
 TEST(QdSavedState, FirstStartWritesExactlyTheDefaultsAndASecondRunRestoresThem) {
   Win32TempDir dir;
   {
@@ -88,7 +78,7 @@ TEST(QdSavedState, HandedOverFileIsShownInTheTabThatHasItsFolder) {
   EXPECT_TRUE(test::WaitFor([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; }));
   EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
   EXPECT_TRUE(test::WaitFor([&] { return WindowTitle(main) == " Qd - [" + b.path() + "\\*.*]"; }));
-  EXPECT_EQ(CursorText(main), "ソフト.txt");
+  EXPECT_EQ(RowName(main, SelectedRow(main)), "ソフト.txt");
   EXPECT_EQ(ini.ReadString("Etc", "CmdLine", "x"), "");
 
   // With one tab the path opens in it.
@@ -101,7 +91,7 @@ TEST(QdSavedState, HandedOverFileIsShownInTheTabThatHasItsFolder) {
   ASSERT_TRUE(test::WaitFor([&] { return WindowTitle(main).rfind(" Qd - [", 0) == 0; }));
   QdProcess hand(dir.path(), b.File("zz.txt"));
   ASSERT_TRUE(hand.WaitForExit());
-  EXPECT_TRUE(test::WaitFor([&] { return CursorText(main) == "zz.txt"; }));
+  EXPECT_TRUE(test::WaitFor([&] { return RowName(main, SelectedRow(main)) == "zz.txt"; }));
   EXPECT_EQ(SendMessageA(GetDlgItem(main, 1002), TCM_GETITEMCOUNT, 0, 0), 1);
   EXPECT_EQ(RemoteTabText(GetDlgItem(main, 1002), 0), b.path().substr(b.path().rfind('\\') + 1));
 }
