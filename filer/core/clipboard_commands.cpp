@@ -22,8 +22,8 @@ void FilerController::RecordSelection(ClipboardMode mode) {
 std::string FilerController::RowFullPath(int row, bool* folder) {
   *folder = false;
   if (row < 0 || row >= rows_.size()) return {};
-  if (rows_.kind() == RowStore::Kind::Picks) {
-    const PickRow& pick = rows_.Pick(row);
+  if (rows_.IsListMode()) {
+    const PickRow pick = rows_.Pick(row);
     if (list_kind_ == ListKind::DriveList) {
       *folder = true;
       return path::WithBackslash(pick.name_text);

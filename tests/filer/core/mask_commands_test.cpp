@@ -222,6 +222,19 @@ TEST_F(MaskCommandsTest, ExpansionFlattensTheFoldersOfTheSelectionOrOfTheFolderS
   EXPECT_EQ(SelectedItems(), (Strings{"d.txtC:\\data\\sub\\deep"}));
 }
 
+// The copy, paste and delete of the find list read the rows of a walk.
+TEST_F(MaskCommandsTest, APasteInAWalksListGoesIntoTheFolderOfTheCursorRow) {
+  FilerController& w = Make();
+  list.Select({RowOf("a.txt")});
+  w.OnCommand(CmdCopy);
+  list.Select({});
+  Run(CmdExpandFolder);
+  list.Select({1});  // /sub
+  w.OnCommand(CmdPaste);
+  ASSERT_EQ(shell.operations.size(), 1u);
+  EXPECT_EQ(shell.operations[0].to, std::string("C:\\data\\sub\\a.txt\0\0", 19));
+}
+
 TEST_F(MaskCommandsTest, AFolderThatCannotBeEnteredIsLeftOutWithAllBelowIt) {
   FilerController& w = Make();
   fs.vanished.insert("C:\\data\\sub");  // still in the listing shown
