@@ -28,6 +28,7 @@ INT_PTR CALLBACK MaskProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
       SetWindowTextA(combo, r.text.c_str());
       HWND check = GetDlgItem(dialog, IDC_MASK_OPTION);
       if (r.check_text.empty()) {
+        SetWindowTextA(check, "");  // the kind has no option
         EnableWindow(check, FALSE);
       } else {
         SetWindowTextA(check, r.check_text.c_str());
