@@ -27,8 +27,12 @@ void ShowSelection(FileListPort& list, const std::vector<bool>& selected, int fo
   const int page = list.RowsPerPage();
   list.SuspendRepaint();
   list.SetRowCount(n);
-  for (int r = 0; r < n; ++r) {
-    if (selected[r]) list.SetSelected(r, true);
+  if (std::find(selected.begin(), selected.end(), false) == selected.end()) {
+    list.SelectAll(true);  // one step for the control, without a notice per row
+  } else {
+    for (int r = 0; r < n; ++r) {
+      if (selected[r]) list.SetSelected(r, true);
+    }
   }
   if (focus >= 0) list.SetFocused(focus, true);
   if (top > 0 && n > 0) {
