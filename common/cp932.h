@@ -58,11 +58,5 @@ inline bool EqualNoCase(std::string_view a, std::string_view b) { return Compare
 
 // A hash that agrees with EqualNoCase: texts equal without case hash alike.
 std::size_t HashNoCase(std::string_view text);
-struct NoCaseHash {
-  std::size_t operator()(std::string_view text) const { return HashNoCase(text); }
-};
-struct NoCaseEqual {
-  bool operator()(std::string_view a, std::string_view b) const { return EqualNoCase(a, b); }
-};
 
 }  // namespace qd::cp932

@@ -17,4 +17,30 @@ std::vector<std::string_view> SplitTerminated(std::string_view text, char separa
   return pieces;
 }
 
+NameListIndex::NameListIndex(std::string_view list) : names_(SplitNameList(list)) {
+  std::size_t capacity = 16;
+  while (capacity < names_.size() * 2) capacity *= 2;
+  slots_.resize(capacity);
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    const auto hash = static_cast<uint32_t>(cp932::HashNoCase(names_[i]));
+    Slot& slot = slots_[SlotOf(names_[i], hash)];
+    slot.hash = hash;
+    slot.position = static_cast<int32_t>(i);  // a repeat moves the name on
+  }
+}
+
+// The slot that holds the name, or the empty one where it would go.
+std::size_t NameListIndex::SlotOf(std::string_view name, uint32_t hash) const {
+  const std::size_t mask = slots_.size() - 1;
+  for (std::size_t at = hash & mask;; at = (at + 1) & mask) {
+    const Slot& slot = slots_[at];
+    if (slot.position < 0) return at;
+    if (slot.hash == hash && cp932::EqualNoCase(names_[slot.position], name)) return at;
+  }
+}
+
+int NameListIndex::Find(std::string_view name) const {
+  return slots_[SlotOf(name, static_cast<uint32_t>(cp932::HashNoCase(name)))].position;
+}
+
 }  // namespace qd

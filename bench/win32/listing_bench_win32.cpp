@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "common/cp932.h"
-#include "common/name_list.h"
 #include "filer/model/row_texts.h"
 #include "filer/win32/filer_dialog_win32.h"
 #include "resources/command_ids.h"
@@ -211,25 +209,6 @@ double TimeSearch(qd::FilerDialog& dialog, int runs) {
   return Best(runs, [&] { filer.OnKey(qd::KeyMessage::Char, 'z'); });
 }
 
-// Selecting 10,000 named rows again (a reselect after a rename, a replace
-// or a paste), every tenth row of the list, in upper case so that the
-// comparison folds.
-double TimeReselect(qd::FilerDialog& dialog, int runs) {
-  qd::FilerController& filer = dialog.filer();
-  const qd::RowStore& rows = filer.rows();
-  std::string names;
-  for (int r = 0; r < rows.size(); r += 10) {
-    qd::AppendName(names, qd::cp932::ToUpper(rows.ItemName(r)));
-  }
-  HWND list = GetDlgItem(dialog.hwnd(), IDC_FILE_LIST);
-  return Best(
-      runs, [&] { filer.RestoreCursor(names, 0); },
-      [&] {
-        ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_SetItemState(list, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-      });
-}
-
 void WriteText(const std::string& path, const std::string& text) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   DWORD written = 0;
@@ -396,7 +375,6 @@ int main(int argc, char** argv) {
   // 1,000,000 rows, in the real window and list control.
   SortFigures sorts[2];
   double search[2] = {};
-  double reselect = 0;
   const int row_counts[2] = {100000, 1000000};
   {
     SetCurrentDirectoryA(empty.c_str());
@@ -407,7 +385,6 @@ int main(int argc, char** argv) {
       sorts[k] = TimeSorts(dialog, shuffled, k == 0 ? 3 : 2);
       ShowRows(dialog, shuffled);
       search[k] = TimeSearch(dialog, k == 0 ? 20 : 5);
-      if (k == 0) reselect = TimeReselect(dialog, 5);
     }
     ShowRows(dialog, ShuffledRows(dialog.filer().rows(), 0));
     SetCurrentDirectoryA(root.c_str());
@@ -475,10 +452,6 @@ int main(int argc, char** argv) {
       "| one search key press, no match, full wrap (names of 10 to 60 bytes) | | %.2f ms | "
       "%.2f ms | < 5 ms at 100,000, < 30 ms at 1,000,000 |\n",
       search[0], search[1]);
-  std::printf(
-      "| RestoreCursor with 10,000 names (every tenth row, other case), best of 5 | | %.1f ms | "
-      "| < 50 ms |\n",
-      reselect);
   std::printf("| one key dispatch (Key read, 1,000 bindings) | %.3f ms | | | |\n", key_ms);
   std::printf("| row store memory per row beyond the names | | %.1f bytes | | <= 64 bytes |\n",
               bytes_per_row);

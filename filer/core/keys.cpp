@@ -1,5 +1,4 @@
 // Key pre-translation, the incremental search and the cursor operations.
-#include <unordered_map>
 
 #include "common/cp932.h"
 #include "filer/core/filer_controller.h"
@@ -156,26 +155,21 @@ void FilerController::RestoreCursor(std::string_view names, int row) {
   // of names in a folder of a hundred thousand stays quick. Each name takes
   // the first row that has it; the cursor goes to the row of the last name
   // in the list that was found.
-  struct Wanted {
-    std::size_t position;  // of the name's last mention in the list
-    bool found;
-  };
-  std::unordered_map<std::string_view, Wanted, cp932::NoCaseHash, cp932::NoCaseEqual> wanted;
-  std::size_t position = 0;
-  for (std::string_view name : SplitNameList(names)) wanted[name] = {position++, false};
+  const NameListIndex wanted(names);
+  std::vector<bool> found(wanted.size(), false);
   int last_found = -1;
-  std::size_t last_position = 0;
+  int last_position = -1;
   std::string scratch;
   // Drawn rows would be drawn again at every state change.
   file_list_.SuspendRepaint();
   for (int r = 0; r < count; ++r) {
-    const auto it = wanted.find(rows_.ItemNameView(r, scratch));
-    if (it == wanted.end() || it->second.found) continue;
-    it->second.found = true;
+    const int position = wanted.Find(rows_.ItemNameView(r, scratch));
+    if (position < 0 || found[position]) continue;
+    found[position] = true;
     file_list_.SetSelected(r, true);
-    if (last_found < 0 || it->second.position > last_position) {
+    if (position > last_position) {
       last_found = r;
-      last_position = it->second.position;
+      last_position = position;
     }
   }
   if (last_found >= 0) file_list_.SetFocused(last_found, true);
