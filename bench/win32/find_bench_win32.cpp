@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/bench_support_win32.h"
 #include "common/wildcard.h"
 #include "filer/fileops/folder_walk.h"
 #include "filer/win32/file_system_win32.h"
@@ -21,28 +22,8 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
-
-double Best(int runs, const std::function<void()>& f,
-            const std::function<void()>& prepare = nullptr) {
-  double best = 1e30;
-  for (int i = 0; i < runs; ++i) {
-    if (prepare) prepare();
-    const double start = Now();
-    f();
-    best = std::min(best, (Now() - start) * 1000.0);
-  }
-  return best;
-}
+using qd::bench::Best;
+using qd::bench::Now;
 
 constexpr int kTopFolders = 10;
 constexpr int kSubFolders = 99;  // under each top folder: 10 + 990 = 1,000 folders

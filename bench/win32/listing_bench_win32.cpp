@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/bench_support_win32.h"
 #include "filer/model/row_texts.h"
 #include "filer/win32/filer_dialog_win32.h"
 #include "resources/command_ids.h"
@@ -19,50 +20,11 @@
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER freq = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(freq.QuadPart);
-}
+using qd::bench::Best;
+using qd::bench::BenchName;
+using qd::bench::BenchSize;
+using qd::bench::Now;
 
-// The fastest of a few runs, in milliseconds; `prepare` runs untimed first.
-double Best(int runs, const std::function<void()>& f,
-            const std::function<void()>& prepare = nullptr) {
-  double best = 1e30;
-  for (int i = 0; i < runs; ++i) {
-    if (prepare) prepare();
-    const double start = Now();
-    f();
-    best = std::min(best, (Now() - start) * 1000.0);
-  }
-  return best;
-}
-
-// Names of 10 to 60 bytes, Japanese ones among them, so that none fits in a
-// string's inline buffer by luck. scripts/bench.sh makes the same names from
-// the Linux side; the two lists must stay alike.
-const char* const kWords[] = {"", "file", "報告書", "写真", "Report", "データ", "ソフト", "ｱｲｳｴｵ"};
-const char* const kTails[] = {"",
-                              "_draft",
-                              "_最終版",
-                              " (コピー)",
-                              "_2024-01-15_会議資料_改訂",
-                              "_long_descriptive_name_for_search",
-                              "の写真とメモ_バックアップ用_2023年度版_最新2"};
-const char* const kExts[] = {"txt", "dat", "log"};
-
-std::string BenchName(int i, int count) {
-  char number[16];
-  std::snprintf(number, sizeof number, "%06d", static_cast<int>((i * 7919LL) % count));
-  return std::string(kWords[i % 8]) + number + kTails[(i / 8) % 7] + "." + kExts[i % 3];
-}
-
-uint64_t BenchSize(int i) { return i % 5 == 0 ? (i % 997) * 13 : 0; }
 
 std::string BenchFolder(const std::string& root, int count) {
   const std::string folder = root + "\\" + std::to_string(count);
