@@ -14,20 +14,18 @@
 #include "resources/command_ids.h"
 #include "settings/command_table.h"
 #include "settings/win32/profile_settings_file_win32.h"
+#include "tests/win32/filer/filer_window_fixture_win32.h"
 #include "tests/win32/test_support_win32.h"
 
 namespace qd {
 namespace {
 
+using test::ItemText;
+using test::WindowText;
+
 std::string MenuText(HMENU menu, UINT pos) {
   char text[256] = {};
   GetMenuStringA(menu, pos, text, sizeof text, MF_BYPOSITION);
-  return text;
-}
-
-std::string WindowText(HWND w) {
-  char text[512] = {};
-  GetWindowTextA(w, text, sizeof text);
   return text;
 }
 
@@ -38,21 +36,7 @@ RECT RectInParent(HWND child) {
   return r;
 }
 
-class FilerDialogTest : public ::testing::Test {
- protected:
-  FilerDialog& Open() {
-    dialog = std::make_unique<FilerDialog>(settings, dir.path(), "");
-    EXPECT_TRUE(dialog->Create());
-    ShowWindow(dialog->hwnd(), SW_SHOW);
-    test::PumpMessages(20);
-    return *dialog;
-  }
-  HWND Pane(int id) const { return GetDlgItem(dialog->hwnd(), id); }
-
-  test::Win32TempDir dir;
-  ProfileSettingsFile settings{dir.File("Qd.ini")};
-  std::unique_ptr<FilerDialog> dialog;
-};
+using FilerDialogTest = test::FilerWindowTest;
 
 TEST_F(FilerDialogTest, PanesLieWhereTheLayoutSaysAtEverySize) {
   for (int font_size : {10, 0, 16, 101}) {
@@ -291,12 +275,6 @@ void PumpDialog(FilerDialog& d, DWORD ms) {
   } while (GetTickCount() - start < ms);
 }
 
-std::string ItemText(HWND list, int row, int column) {
-  char text[300] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
-}
-
 void CreateFileOfSize(const std::string& path, DWORD size) {
   test::WriteFileBytes(path, std::string(size, 'x'));
 }
@@ -305,20 +283,14 @@ void CreateFileOfSize(const std::string& path, DWORD size) {
 class ListingDialogTest : public FilerDialogTest {
  protected:
   void SetUp() override {
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    saved_cwd_ = cwd;
+    FilerWindowTest::SetUp();
     CreateDirectoryA(folder.File("表示").c_str(), nullptr);
     CreateFileOfSize(folder.File("ソフト.txt"), 1234);
     CreateFileOfSize(folder.File("archive.tar.gz"), 9);
     CreateFileOfSize(folder.File(".cvsignore"), 10);
     CreateFileOfSize(folder.File("ホテル.TXT"), 0);
     CreateFileOfSize(folder.File("readme.md"), 100);
-    SetCurrentDirectoryA(folder.path().c_str());
-  }
-  void TearDown() override {
-    dialog.reset();
-    SetCurrentDirectoryA(saved_cwd_.c_str());
+    EnterFolder();
   }
   std::vector<std::string> ColumnTexts(int column) {
     HWND list = Pane(IDC_FILE_LIST);
@@ -328,9 +300,6 @@ class ListingDialogTest : public FilerDialogTest {
     return texts;
   }
   int Cursor() { return ListView_GetNextItem(Pane(IDC_FILE_LIST), -1, LVNI_SELECTED); }
-
-  test::Win32TempDir folder;
-  std::string saved_cwd_;
 };
 
 TEST_F(ListingDialogTest, RealFolderIsListedIntoTheOwnerDataList) {
@@ -460,13 +429,6 @@ std::string CurrentDirectory() {
 
 class NavigationDialogTest : public ListingDialogTest {
  protected:
-  int RowOf(const std::string& name_text) {
-    const auto names = ColumnTexts(0);
-    for (int r = 0; r < static_cast<int>(names.size()); ++r) {
-      if (names[r] == name_text) return r;
-    }
-    return -1;
-  }
   void SelectOnly(int row) {
     HWND list = Pane(IDC_FILE_LIST);
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);

@@ -12,22 +12,14 @@
 #include "resources/command_ids.h"
 #include "settings/command_table.h"
 #include "settings/win32/profile_settings_file_win32.h"
+#include "tests/win32/filer/filer_window_fixture_win32.h"
 #include "tests/win32/test_support_win32.h"
 
 namespace qd {
 namespace {
 
-std::string WindowText(HWND w) {
-  char text[512] = {};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
-
-std::string ItemText(HWND list, int row, int column) {
-  char text[300] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
-}
+using test::ItemText;
+using test::WindowText;
 
 // Answers the mask dialog from a timer: records what it shows, opens the
 // list with the down-arrow key, types the text and presses a button.
@@ -78,12 +70,10 @@ void Answer(HWND owner, const std::string& type, bool check = false, int button 
 }
 
 // A folder with a small tree under it, Japanese names among them.
-class MaskFindTest : public ::testing::Test {
+class MaskFindTest : public test::FilerWindowTest {
  protected:
   void SetUp() override {
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    saved_cwd_ = cwd;
+    FilerWindowTest::SetUp();
     for (const char* f : {"表示", "表示\\ソフト", "十申", ".cache"}) {
       ASSERT_TRUE(CreateDirectoryA(folder.File(f).c_str(), nullptr)) << f;
     }
@@ -91,32 +81,12 @@ class MaskFindTest : public ::testing::Test {
                           "十申\\能力.doc", ".cache\\hidden.txt"}) {
       test::WriteFileBytes(folder.File(f), "x");
     }
-    SetCurrentDirectoryA(folder.path().c_str());
+    EnterFolder();
   }
-  void TearDown() override {
-    dialog.reset();
-    SetCurrentDirectoryA(saved_cwd_.c_str());
-  }
-  FilerDialog& Open() {
-    dialog = std::make_unique<FilerDialog>(settings, dir.path(), "");
-    EXPECT_TRUE(dialog->Create());
-    ShowWindow(dialog->hwnd(), SW_SHOW);
-    test::PumpMessages(20);
-    return *dialog;
-  }
-  HWND List() const { return GetDlgItem(dialog->hwnd(), IDC_FILE_LIST); }
   void Command(int id) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerMask);
     SendMessageA(dialog->hwnd(), WM_COMMAND, id, 0);
     KillTimer(nullptr, timer);
-  }
-  std::vector<std::string> SelectedTexts() {
-    std::vector<std::string> texts;
-    for (int r = ListView_GetNextItem(List(), -1, LVNI_SELECTED); r >= 0;
-         r = ListView_GetNextItem(List(), r, LVNI_SELECTED)) {
-      texts.push_back(ItemText(List(), r, 0) + ItemText(List(), r, 1));
-    }
-    return texts;
   }
   std::vector<std::string> Rows() {
     std::vector<std::string> rows;
@@ -128,11 +98,6 @@ class MaskFindTest : public ::testing::Test {
   std::string SearchField(int column) {
     return ItemText(GetDlgItem(dialog->hwnd(), IDC_SEARCH_LINE), 0, column);
   }
-
-  test::Win32TempDir dir, folder;
-  ProfileSettingsFile settings{dir.File("Qd.ini")};
-  std::unique_ptr<FilerDialog> dialog;
-  std::string saved_cwd_;
 };
 
 TEST_F(MaskFindTest, TheRealDialogKeepsItsHistoryInQdIniAndSelectsByMask) {

@@ -18,19 +18,16 @@
 #include "resources/command_ids.h"
 #include "settings/command_table.h"
 #include "settings/win32/profile_settings_file_win32.h"
+#include "tests/win32/filer/filer_window_fixture_win32.h"
 #include "tests/win32/test_support_win32.h"
 
 namespace qd {
 namespace {
 
+using test::ItemText;
+
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string ItemText(HWND list, int row, int column) {
-  char text[300] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
 }
 
 bool WriteShortcut(const std::string& target, const std::string& lnk) {
@@ -116,35 +113,15 @@ std::function<bool(HWND)> Rename(const std::string& name, int button) {
   };
 }
 
-class PasteDialogTest : public ::testing::Test {
+class PasteDialogTest : public test::FilerWindowTest {
  protected:
   void SetUp() override {
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    saved_cwd_ = cwd;
+    FilerWindowTest::SetUp();
     CreateDirectoryA(src.File("表示").c_str(), nullptr);
     test::WriteFileBytes(src.File("表示\\inner.txt"), "inner");
     test::WriteFileBytes(src.File("ソフト.txt"), std::string(1234, 's'));
     test::WriteFileBytes(src.File("ポスト.txt"), "post");
-    SetCurrentDirectoryA(src.path().c_str());
-  }
-  void TearDown() override {
-    dialog.reset();
-    SetCurrentDirectoryA(saved_cwd_.c_str());
-  }
-  FilerDialog& Open() {
-    dialog = std::make_unique<FilerDialog>(settings, ini.path(), "");
-    EXPECT_TRUE(dialog->Create());
-    ShowWindow(dialog->hwnd(), SW_SHOW);
-    test::PumpMessages(20);
-    return *dialog;
-  }
-  HWND List() const { return GetDlgItem(dialog->hwnd(), IDC_FILE_LIST); }
-  int RowOf(const std::string& name_text) {
-    for (int r = 0; r < ListView_GetItemCount(List()); ++r) {
-      if (ItemText(List(), r, 0) == name_text) return r;
-    }
-    return -1;
+    EnterFolder();
   }
   void Select(std::initializer_list<const char*> name_texts) {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -176,10 +153,8 @@ class PasteDialogTest : public ::testing::Test {
   std::string Message() { return ItemText(GetDlgItem(dialog->hwnd(), IDC_MESSAGE_AREA), 0, 0); }
   std::string Field() { return ItemText(GetDlgItem(dialog->hwnd(), IDC_SEARCH_LINE), 0, 1); }
 
-  test::Win32TempDir ini, src, dest;
-  ProfileSettingsFile settings{ini.File("Qd.ini")};
-  std::unique_ptr<FilerDialog> dialog;
-  std::string saved_cwd_;
+  test::Win32TempDir& src = folder;
+  test::Win32TempDir dest;
 };
 
 TEST_F(PasteDialogTest, CopyPastesIntoAnotherFolderAndCutMovesOnce) {

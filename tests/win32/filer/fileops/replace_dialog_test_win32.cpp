@@ -12,22 +12,14 @@
 #include "resources/command_ids.h"
 #include "settings/command_table.h"
 #include "settings/win32/profile_settings_file_win32.h"
+#include "tests/win32/filer/filer_window_fixture_win32.h"
 #include "tests/win32/test_support_win32.h"
 
 namespace qd {
 namespace {
 
-std::string WindowText(HWND w) {
-  char text[512] = {};
-  GetWindowTextA(w, text, sizeof text);
-  return text;
-}
-
-std::string ItemText(HWND list, int row, int column) {
-  char text[300] = {};
-  ListView_GetItemText(list, row, column, text, sizeof text);
-  return text;
-}
+using test::ItemText;
+using test::WindowText;
 
 BOOL CALLBACK CollectStaticText(HWND w, LPARAM out) {
   char cls[32] = {};
@@ -99,31 +91,17 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
   PostMessageA(GetDlgItem(box, step.button), BM_CLICK, 0, 0);
 }
 
-class ReplaceDialogTest : public ::testing::Test {
+class ReplaceDialogTest : public test::FilerWindowTest {
  protected:
   void SetUp() override {
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, cwd);
-    saved_cwd_ = cwd;
+    FilerWindowTest::SetUp();
     CreateDirectoryA(folder.File("表示").c_str(), nullptr);
     for (const char* name :
          {"ソフト.txt", "archive.tar.gz", ".cvsignore", "ホテル.TXT", "readme.md"}) {
       test::WriteFileBytes(folder.File(name), "x");
     }
-    SetCurrentDirectoryA(folder.path().c_str());
+    EnterFolder();
   }
-  void TearDown() override {
-    dialog.reset();
-    SetCurrentDirectoryA(saved_cwd_.c_str());
-  }
-  FilerDialog& Open() {
-    dialog = std::make_unique<FilerDialog>(settings, dir.path(), "");
-    EXPECT_TRUE(dialog->Create());
-    ShowWindow(dialog->hwnd(), SW_SHOW);
-    test::PumpMessages(20);
-    return *dialog;
-  }
-  HWND List() const { return GetDlgItem(dialog->hwnd(), IDC_FILE_LIST); }
   void Select(const std::vector<std::string>& name_texts) {
     ListView_SetItemState(List(), -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     for (const std::string& n : name_texts) {
@@ -132,14 +110,6 @@ class ReplaceDialogTest : public ::testing::Test {
           ListView_SetItemState(List(), r, LVIS_SELECTED, LVIS_SELECTED);
       }
     }
-  }
-  std::vector<std::string> SelectedTexts() {
-    std::vector<std::string> texts;
-    for (int r = ListView_GetNextItem(List(), -1, LVNI_SELECTED); r >= 0;
-         r = ListView_GetNextItem(List(), r, LVNI_SELECTED)) {
-      texts.push_back(ItemText(List(), r, 0) + ItemText(List(), r, 1));
-    }
-    return texts;
   }
   void RunCommand(std::vector<Step> steps) {
     g_script = Script{};
@@ -157,11 +127,6 @@ class ReplaceDialogTest : public ::testing::Test {
     FindClose(find);
     return found.cFileName;
   }
-
-  test::Win32TempDir dir, folder;
-  ProfileSettingsFile settings{dir.File("Qd.ini")};
-  std::unique_ptr<FilerDialog> dialog;
-  std::string saved_cwd_;
 };
 
 TEST_F(ReplaceDialogTest, RefusalsKeepOrReopenTheDialogAndTheConfirmedCaseChangeRenamesOnDisk) {
