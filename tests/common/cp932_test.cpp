@@ -2,19 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/common/hex_text.h"
+
 namespace qd::cp932 {
 namespace {
 
-std::string Hex(std::string_view s) {
-  static const char* digits = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : s) {
-    if (!out.empty()) out += ' ';
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
+using test::Hex;
 
 // The build turns UTF-8 literals into CP932; everything else rests on it.
 TEST(Cp932Literals, AreCompiledToShiftJisBytes) {

@@ -5,20 +5,12 @@
 #include <random>
 
 #include "common/cp932.h"
+#include "tests/common/hex_text.h"
 
 namespace qd {
 namespace {
 
-std::string Hex(std::string_view s) {
-  static const char* digits = "0123456789abcdef";
-  std::string out;
-  for (unsigned char c : s) {
-    if (!out.empty()) out += ' ';
-    out += digits[c >> 4];
-    out += digits[c & 15];
-  }
-  return out;
-}
+using test::Hex;
 
 // The matcher as the plain recursive definition gives it, with a "*" that
 // stops only where a character of the name starts: exponential at worst,

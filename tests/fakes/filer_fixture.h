@@ -21,6 +21,16 @@
 
 namespace qd::test {
 
+// A row of a find's result list: an item `name` in `folder`.
+inline PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
+  return {.name_text = name,
+          .path_text = folder,
+          .number_text = "",
+          .path = folder,
+          .tab = -1,
+          .folder = is_folder};
+}
+
 // 2000-07-15 09:05:03 UTC as a file time.
 inline constexpr uint64_t kJuly2000 = 126081255030000000ull;
 

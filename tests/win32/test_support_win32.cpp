@@ -1,6 +1,10 @@
 #include "tests/win32/test_support_win32.h"
 
+#include <shlobj.h>
+
 #include <vector>
+
+#include "common/win32/handles_win32.h"
 
 namespace qd::test {
 
@@ -73,6 +77,20 @@ std::string ReadFileBytes(const std::string& path) {
   while (ReadFile(h, buf, sizeof buf, &n, nullptr) && n > 0) out.append(buf, n);
   CloseHandle(h);
   return out;
+}
+
+bool WriteShortcut(const std::string& target, const std::string& lnk) {
+  ComPtr<IShellLinkA> link;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                              link.put_void()))) {
+    return false;
+  }
+  link->SetPath(target.c_str());
+  ComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return false;
+  wchar_t wide[MAX_PATH];
+  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide, MAX_PATH);
+  return SUCCEEDED(file->Save(wide, TRUE));
 }
 
 void PumpMessages(DWORD ms) {

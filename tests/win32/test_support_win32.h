@@ -28,6 +28,9 @@ bool CreateFolder(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 
+// A shortcut written with the shell link object, as the shell writes them.
+bool WriteShortcut(const std::string& target, const std::string& lnk);
+
 // Handles the messages waiting for this thread's windows for `ms`.
 void PumpMessages(DWORD ms);
 

@@ -9,17 +9,10 @@
 namespace qd {
 namespace {
 
+using test::Found;
+
 using namespace std::string_literals;
 using Strings = std::vector<std::string>;
-
-PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
-  return {.name_text = name,
-          .path_text = folder,
-          .number_text = "",
-          .path = folder,
-          .tab = -1,
-          .folder = is_folder};
-}
 
 // C:\data rows: .., sub, a.txt, z.txt, ソフト.txt, ポスト.txt (by bytes).
 class DeleteTest : public test::FilerFixture {

@@ -11,6 +11,8 @@
 namespace qd {
 namespace {
 
+using test::Found;
+
 using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 
@@ -24,15 +26,6 @@ RenameAnswer All(const std::string& after) {
   return {.ok = true, .after = after, .all = true, .next = false};
 }
 RenameAnswer Cancel() { return {}; }
-
-PickRow Found(const std::string& name, const std::string& folder, bool is_folder = false) {
-  return {.name_text = name,
-          .path_text = folder,
-          .number_text = "",
-          .path = folder,
-          .tab = -1,
-          .folder = is_folder};
-}
 
 // C:\data rows: .., sub, a.txt (100), b.dat (250), go.lnk; C:\dest: .., old.txt.
 class PasteTest : public test::FilerFixture {

@@ -406,21 +406,6 @@ TEST_F(ListingDialogTest, AltLettersSortWithTheRealKeyState) {
   EXPECT_TRUE(IsWindowVisible(d.hwnd()));  // no menu loop was entered
 }
 
-// A shortcut written with the shell link object, as the shell writes them.
-bool WriteShortcut(const std::string& target, const std::string& lnk) {
-  ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link.put_void()))) {
-    return false;
-  }
-  link->SetPath(target.c_str());
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return false;
-  wchar_t wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide, MAX_PATH);
-  return SUCCEEDED(file->Save(wide, TRUE));
-}
-
 std::string CurrentDirectory() {
   char cwd[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, cwd);
@@ -443,7 +428,7 @@ class NavigationDialogTest : public ListingDialogTest {
 
 TEST_F(NavigationDialogTest, EnterOpensFoldersAndShortcutsToFolders) {
   CreateDirectoryA(folder.File("表示\\ソフト").c_str(), nullptr);
-  ASSERT_TRUE(WriteShortcut(folder.File("表示\\ソフト"), folder.File("近道.lnk")));
+  ASSERT_TRUE(test::WriteShortcut(folder.File("表示\\ソフト"), folder.File("近道.lnk")));
   FilerDialog& d = Open();
   SelectOnly(RowOf("/表示"));
   PressEnter(d);
@@ -468,8 +453,8 @@ TEST_F(NavigationDialogTest, EnterOpensFoldersAndShortcutsToFolders) {
 }
 
 TEST_F(NavigationDialogTest, ShortcutsResolveToTheirTargets) {
-  ASSERT_TRUE(WriteShortcut(folder.File("ソフト.txt"), folder.File("予定表.lnk")));
-  ASSERT_TRUE(WriteShortcut(folder.File("表示"), folder.File("能力.lnk")));
+  ASSERT_TRUE(test::WriteShortcut(folder.File("ソフト.txt"), folder.File("予定表.lnk")));
+  ASSERT_TRUE(test::WriteShortcut(folder.File("表示"), folder.File("能力.lnk")));
   ComPtr<IShellLinkA> link;
   ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
                                          IID_IShellLinkA, link.put_void())));

@@ -30,20 +30,6 @@ bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool WriteShortcut(const std::string& target, const std::string& lnk) {
-  ComPtr<IShellLinkA> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                              link.put_void()))) {
-    return false;
-  }
-  link->SetPath(target.c_str());
-  ComPtr<IPersistFile> file;
-  if (FAILED(link->QueryInterface(IID_IPersistFile, file.put_void()))) return false;
-  wchar_t wide[MAX_PATH];
-  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide, MAX_PATH);
-  return SUCCEEDED(file->Save(wide, TRUE));
-}
-
 // A drop as the shell hands it over: DROPFILES and the paths, double-NUL.
 HDROP MakeDrop(const std::vector<std::string>& paths) {
   std::size_t bytes = sizeof(DROPFILES) + 1;
@@ -232,7 +218,7 @@ TEST_F(PasteDialogTest, CopyIntoItsOwnFolderTakesTheNewNameAndNeverOverwrites) {
 }
 
 TEST_F(PasteDialogTest, SelectPasteIntoAShortcutsTargetFolder) {
-  ASSERT_TRUE(WriteShortcut(dest.path(), src.File("近道.lnk")));
+  ASSERT_TRUE(test::WriteShortcut(dest.path(), src.File("近道.lnk")));
   Open();
   Select({"ポスト"});
   Command(CmdCopy);
@@ -241,7 +227,7 @@ TEST_F(PasteDialogTest, SelectPasteIntoAShortcutsTargetFolder) {
   EXPECT_EQ(test::ReadFileBytes(dest.File("ポスト.txt")), "post");
   EXPECT_EQ(Message(), "貼り付けました");
   // A shortcut to a file is no folder.
-  ASSERT_TRUE(WriteShortcut(src.File("ソフト.txt"), dest.File("file.lnk")));
+  ASSERT_TRUE(test::WriteShortcut(src.File("ソフト.txt"), dest.File("file.lnk")));
   ASSERT_TRUE(dialog->filer().ChangeFolder(dest.path()));
   Select({"file"});
   Command(CmdPasteSelect);
