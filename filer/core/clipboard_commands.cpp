@@ -56,8 +56,10 @@ void FilerController::Paste(int kind) {
     if (destination.size() >= 4 &&
         cp932::EqualNoCase(std::string_view(destination).substr(destination.size() - 4), ".lnk")) {
       const ShellPort::Shortcut link = shell_.ResolveShortcut(destination);
-      if (!link.ok) return;
-      if (link.folder) {
+      // A shortcut whose target cannot be read stops the paste; a .lnk file
+      // that is no shortcut is a file like any other, and no folder.
+      if (link.loaded && !link.ok) return;
+      if (link.ok && link.folder) {
         destination = link.target;
         folder = true;
       }

@@ -16,9 +16,10 @@ class ShellPort {
   // parameter line; returns at once.
   virtual void Open(const std::string& file, const std::string& parameters) = 0;
   struct Shortcut {
-    bool ok = false;
+    bool ok = false;  // the target was read
     std::string target;
     bool folder = false;
+    bool loaded = false;  // the file is a shortcut at all
   };
   // Loads a .lnk file, resolves it without a window and reads its target.
   virtual Shortcut ResolveShortcut(const std::string& lnk) = 0;

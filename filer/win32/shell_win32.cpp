@@ -22,6 +22,7 @@ ShellPort::Shortcut Win32Shell::ResolveShortcut(const std::string& lnk) {
   std::vector<wchar_t> wide(n);
   MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide.data(), n);
   if (FAILED(link_file_->Load(wide.data(), STGM_READ))) return result;
+  result.loaded = true;
   // No window: a shortcut whose target moved must never block the filer.
   if (FAILED(link_->Resolve(nullptr, SLR_UPDATE | SLR_NO_UI))) return result;
   char target[MAX_PATH] = {};

@@ -19,8 +19,12 @@ class FakeShell : public ShellPort {
     opened.push_back(parameters.empty() ? file : file + " |" + parameters);
   }
   Shortcut ResolveShortcut(const std::string& lnk) override {
+    // Every file named here is a shortcut; any other is none.
     auto it = shortcuts.find(lnk);
-    return it == shortcuts.end() ? Shortcut{} : it->second;
+    if (it == shortcuts.end()) return {};
+    Shortcut found = it->second;
+    found.loaded = true;
+    return found;
   }
   bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
                        std::string* chosen) override {

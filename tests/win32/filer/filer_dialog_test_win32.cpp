@@ -469,7 +469,14 @@ TEST_F(NavigationDialogTest, ShortcutsResolveToTheirTargets) {
   EXPECT_TRUE(to_folder.ok);
   EXPECT_TRUE(to_folder.folder);
   EXPECT_EQ(to_folder.target, folder.File("表示"));
-  EXPECT_FALSE(shell.ResolveShortcut(folder.File("missing.lnk")).ok);
+  EXPECT_TRUE(to_folder.loaded);
+  // Neither a missing file nor one that is no shortcut loads.
+  test::WriteFileBytes(folder.File("偽物.lnk"), "not a shortcut");
+  for (const char* name : {"missing.lnk", "偽物.lnk"}) {
+    const ShellPort::Shortcut none = shell.ResolveShortcut(folder.File(name));
+    EXPECT_FALSE(none.ok) << name;
+    EXPECT_FALSE(none.loaded) << name;
+  }
 }
 
 // The folder browser is modal: a timer inside its loop finds it and
