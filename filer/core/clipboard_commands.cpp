@@ -11,10 +11,9 @@ void FilerController::RecordSelection(ClipboardMode mode) {
   if (view_mode_ == ViewMode::List) {
     clipboard_.Record(mode, "", SelectedPaths());
   } else {
-    const int current = tab_set_.current();
-    const std::string folder =
-        tab_set_.Contains(current) ? path::WithBackslash(tab_set_.at(current).path) : std::string();
-    clipboard_.Record(mode, folder, SelectedNamesWithTotals());
+    const std::string folder = tab_set_.CurrentPath();
+    clipboard_.Record(mode, folder.empty() ? folder : path::WithBackslash(folder),
+                      SelectedNamesWithTotals());
   }
   SetSearchLineField(SearchField::FileMessage, clipboard_.FieldText());
 }
@@ -36,16 +35,12 @@ std::string FilerController::RowFullPath(int row, bool* folder) {
     return path::Join(pick.path, pick.name_text);
   }
   *folder = rows_.IsFolder(row);
-  const int current = tab_set_.current();
-  const std::string base = tab_set_.Contains(current) ? tab_set_.at(current).path : std::string();
-  return path::Join(base, rows_.ItemName(row));
+  return path::Join(tab_set_.CurrentPath(), rows_.ItemName(row));
 }
 
 void FilerController::Paste(int kind) {
   if (clipboard_.mode == ClipboardMode::None) return;
-  const int current = tab_set_.current();
-  const std::string tab_folder =
-      tab_set_.Contains(current) ? tab_set_.at(current).path : std::string();
+  const std::string tab_folder = tab_set_.CurrentPath();
   const bool list_mode = view_mode_ == ViewMode::List;
   std::string destination = tab_folder;
   if (list_mode || kind == 2) {
@@ -94,9 +89,7 @@ void FilerController::Paste(int kind) {
 }
 
 void FilerController::Drop(const std::vector<std::string>& paths) {
-  const int current = tab_set_.current();
-  const std::string folder = tab_set_.Contains(current) ? tab_set_.at(current).path : std::string();
-  std::string names = DroppedNames(folder, paths);
+  std::string names = DroppedNames(tab_set_.CurrentPath(), paths);
   // The drop replaces what the clipboard held; with nothing left to paste it
   // is empty, so that no later paste hands the shell an empty list.
   clipboard_.Clear();

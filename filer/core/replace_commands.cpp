@@ -13,10 +13,6 @@ constexpr std::string_view kCaseSensitiveKey = "Replace-Casesensitive";
 constexpr std::string_view kNamePartKey = "Replace-Name";
 constexpr std::string_view kExtPartKey = "Replace-Ext";
 
-bool IsParentRow(const RowStore& rows, int row) {
-  return rows.IsFolder(row) && rows.NameText(row) == "/..";
-}
-
 }  // namespace
 
 void FilerController::CmdReplaceNames() {
@@ -27,7 +23,7 @@ void FilerController::CmdReplaceNames() {
   const int cursor = first_selected < 0 ? 0 : first_selected;
 
   ReplaceOptions request;
-  if (cursor < rows_.size() && !IsParentRow(rows_, cursor)) request.before = rows_.ItemName(cursor);
+  if (cursor < rows_.size() && !rows_.IsParentRow(cursor)) request.before = rows_.ItemName(cursor);
   request.case_sensitive = settings_.ReadInt(kOptionsSection, kCaseSensitiveKey, 0) != 0;
   request.name_part = settings_.ReadInt(kOptionsSection, kNamePartKey, 0) != 0;
   request.ext_part = settings_.ReadInt(kOptionsSection, kExtPartKey, 0) != 0;
@@ -54,15 +50,13 @@ void FilerController::CmdReplaceNames() {
 
   // Two or more selected rows are the scope, split at their last dot; else
   // the cursor row and every row below it, split as the rows show them.
-  int selected = 0;
-  for (int r = CursorRow(); r >= 0 && selected < 2; r = file_list_.NextSelected(r)) ++selected;
   std::vector<ReplaceItem> items;
-  if (selected >= 2) {
+  if (file_list_.SelectedCount() >= 2) {
     const std::string names = SelectedNames();
     for (std::string_view name : SplitNameList(names)) items.push_back(SplitAtLastDot(name));
   } else {
     for (int r = cursor; r < rows_.size(); ++r) {
-      if (IsParentRow(rows_, r)) continue;
+      if (rows_.IsParentRow(r)) continue;
       std::string_view name_part = rows_.NameText(r);
       if (rows_.IsFolder(r)) name_part.remove_prefix(1);  // the "/" of a folder row
       items.push_back({rows_.ItemName(r), std::string(name_part), rows_.ExtText(r)});

@@ -11,7 +11,7 @@ namespace qd {
 std::string FilerController::SelectedNames() const {
   std::string list;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
-    if (rows_.IsFolder(r) && rows_.NameText(r) == "/..") continue;
+    if (rows_.IsParentRow(r)) continue;
     AppendName(list, rows_.ItemName(r));
   }
   return list;
@@ -22,7 +22,7 @@ std::string FilerController::SelectedNamesWithTotals() {
   int count = 0;
   uint64_t total = 0;  // sizes and their sum are 64-bit
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
-    if (rows_.IsFolder(r) && rows_.NameText(r) == "/..") continue;
+    if (rows_.IsParentRow(r)) continue;
     AppendName(list, rows_.ItemName(r));
     ++count;
     if (!rows_.IsFolder(r)) total += rows_.SizeOf(r);

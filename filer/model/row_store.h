@@ -42,6 +42,8 @@ class RowStore {
   // What the incremental search, the collectors and the cursor read from a
   // row's texts. A pick row's meaning is in Pick(row).
   bool IsFolder(int row) const;  // the Size text is "<DIR>"
+  // The ".." row, which stands for the parent folder and is never an item.
+  bool IsParentRow(int row) const { return IsFolder(row) && NameText(row) == "/.."; }
   std::string ItemName(int row) const;
   // The same without building a string for a listing row (the search looks
   // at every row per key press); a pick row's is put together in `scratch`.

@@ -29,6 +29,8 @@ class TabSet {
   // while a switch must not store the list's cursor on the tab it leaves).
   int current() const { return current_; }
   void set_current(int index) { current_ = index; }
+  // The current tab's folder; empty while there is none.
+  std::string CurrentPath() const { return Contains(current_) ? slots_[current_].path : std::string(); }
 
   // Later slots move right by one.
   void Insert(int index, TabSlot slot);
