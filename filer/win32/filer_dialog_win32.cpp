@@ -227,6 +227,15 @@ LRESULT FilerDialog::OnFileListNotify(NMHDR* header) {
     case NM_DBLCLK:
       filer_->OpenItem();
       return 0;
+    case NM_CUSTOMDRAW:
+      return file_list_.OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+    case NM_CLICK:
+      file_list_.OnClick();
+      return 0;
+    case LVN_BEGINDRAG:
+    case LVN_BEGINRDRAG:
+      file_list_.OnBeginDrag();
+      return 0;
     default:
       return 0;
   }

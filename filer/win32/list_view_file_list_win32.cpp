@@ -1,8 +1,214 @@
 #include "filer/win32/list_view_file_list_win32.h"
 
+#include <windowsx.h>
+
 #include "common/win32/control_text_win32.h"
 
 namespace qd {
+
+namespace {
+
+constexpr char kSelf[] = "QdFileList";
+
+}  // namespace
+
+ListViewFileList::~ListViewFileList() {
+  if (control_proc_ && IsWindow(list_)) Detach();
+}
+
+void ListViewFileList::Attach(HWND list) {
+  ListViewBase::Attach(list);
+  SetPropA(list, kSelf, this);
+  // The control's messages pass through untranslated, in its own form.
+  unicode_ = IsWindowUnicode(list) != FALSE;
+  const auto proc = reinterpret_cast<LONG_PTR>(&ListProc);
+  control_proc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(list, GWLP_WNDPROC, proc)
+                                                     : SetWindowLongPtrA(list, GWLP_WNDPROC, proc));
+  selection_.Resize(ListView_GetItemCount(list));
+}
+
+void ListViewFileList::Detach() {
+  const auto proc = reinterpret_cast<LONG_PTR>(control_proc_);
+  if (unicode_) {
+    SetWindowLongPtrW(list_, GWLP_WNDPROC, proc);
+  } else {
+    SetWindowLongPtrA(list_, GWLP_WNDPROC, proc);
+  }
+  RemovePropA(list_, kSelf);
+  control_proc_ = nullptr;
+}
+
+LRESULT CALLBACK ListViewFileList::ListProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* self = static_cast<ListViewFileList*>(GetPropA(hwnd, kSelf));
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    const WNDPROC control = self->control_proc_;
+    const bool unicode = self->unicode_;
+    self->Detach();
+    return unicode ? CallWindowProcW(control, hwnd, msg, wp, lp)
+                   : CallWindowProcA(control, hwnd, msg, wp, lp);
+  }
+  return self->OnListMessage(msg, wp, lp);
+}
+
+LRESULT ListViewFileList::CallControl(UINT msg, WPARAM wp, LPARAM lp) const {
+  return unicode_ ? CallWindowProcW(control_proc_, list_, msg, wp, lp)
+                  : CallWindowProcA(control_proc_, list_, msg, wp, lp);
+}
+
+LRESULT ListViewFileList::OnListMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case LVM_GETITEMSTATE: {
+      LRESULT state = CallControl(msg, wp, lp & ~LVIS_SELECTED);
+      if ((lp & LVIS_SELECTED) && selection_.IsSelected(static_cast<int>(wp))) state |= LVIS_SELECTED;
+      return state;
+    }
+    case LVM_SETITEMSTATE:
+      if (!lp) break;
+      return OnSetItemState(static_cast<int>(wp), *reinterpret_cast<const LVITEMA*>(lp));
+    case LVM_GETITEMA:
+    case LVM_GETITEMW: {
+      // The state fields lie at the same places in both forms.
+      const LRESULT ok = CallControl(msg, wp, lp);
+      auto* item = reinterpret_cast<LVITEMA*>(lp);
+      if (ok && item && (item->mask & LVIF_STATE) && (item->stateMask & LVIS_SELECTED)) {
+        item->state &= ~LVIS_SELECTED;
+        if (selection_.IsSelected(item->iItem)) item->state |= LVIS_SELECTED;
+      }
+      return ok;
+    }
+    case LVM_GETNEXTITEM:
+      if (LOWORD(lp) & LVNI_SELECTED) return OnGetNextItem(static_cast<int>(wp), LOWORD(lp));
+      break;
+    case LVM_GETSELECTEDCOUNT:
+      return selection_.Count();
+    case LVM_SETITEMCOUNT: {
+      const LRESULT ok = CallControl(msg, wp, lp);
+      selection_.Resize(static_cast<int>(wp));
+      waiting_press_ = -1;
+      return ok;
+    }
+    case LVM_DELETEITEM: {
+      const LRESULT ok = CallControl(msg, wp, lp);
+      if (ok) selection_.Erase(static_cast<int>(wp));
+      waiting_press_ = -1;
+      return ok;
+    }
+    case LVM_DELETEALLITEMS: {
+      const LRESULT ok = CallControl(msg, wp, lp);
+      if (ok) selection_.Resize(0);
+      return ok;
+    }
+    case WM_LBUTTONDOWN:
+      OnMousePress(MouseButton::Left, wp, lp);
+      break;
+    case WM_RBUTTONDOWN:
+      OnMousePress(MouseButton::Right, wp, lp);
+      break;
+    case WM_KEYDOWN:
+    case WM_CHAR: {
+      // The control moves the cursor; what it then selects of its own says
+      // that the key moved the selection too.
+      const int anchor_mark = static_cast<int>(CallControl(LVM_GETSELECTIONMARK, 0, 0));
+      const int cursor_before = FocusedRow();
+      const LRESULT result = CallControl(msg, wp, lp);
+      if (DropControlSelection()) {
+        const int cursor = FocusedRow();
+        const SelectModifiers mods{(GetKeyState(VK_CONTROL) & 0x8000) != 0,
+                                   (GetKeyState(VK_SHIFT) & 0x8000) != 0};
+        if (msg == WM_KEYDOWN && wp == VK_SPACE && mods.ctrl && !mods.shift) {
+          selection_.Toggle(cursor);
+        } else {
+          selection_.MoveByKey(cursor, anchor_mark >= 0 ? anchor_mark : cursor_before, mods);
+        }
+        InvalidateRect(list_, nullptr, FALSE);
+      }
+      return result;
+    }
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: {
+      // Selected rows change colour with the focus.
+      const LRESULT result = CallControl(msg, wp, lp);
+      if (selection_.Count() > 0) InvalidateRect(list_, nullptr, FALSE);
+      return result;
+    }
+    default:
+      break;
+  }
+  const LRESULT result = CallControl(msg, wp, lp);
+  if ((msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) || (msg >= WM_KEYFIRST && msg <= WM_KEYLAST)) {
+    DropControlSelection();
+  }
+  return result;
+}
+
+LRESULT ListViewFileList::OnSetItemState(int row, const LVITEMA& item) {
+  if (!(item.stateMask & LVIS_SELECTED)) return CallControl(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+  if (row < -1 || row >= selection_.size()) return FALSE;
+  const bool on = (item.state & LVIS_SELECTED) != 0;
+  if (row == -1) {
+    SelectAll(on);
+  } else {
+    SetSelected(row, on);
+  }
+  if (item.stateMask == LVIS_SELECTED) return TRUE;
+  LVITEMA rest = item;
+  rest.stateMask &= ~LVIS_SELECTED;
+  return CallControl(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&rest));
+}
+
+LRESULT ListViewFileList::OnGetNextItem(int after, UINT flags) {
+  const UINT others = flags & ~LVNI_SELECTED;
+  if (others == 0) return selection_.Next(after);
+  // Other states or a direction too: the control finds the rows with the
+  // rest of the flags, the selection picks among them.
+  const int rows = selection_.size();
+  int row = after;
+  for (int steps = 0; steps <= rows; ++steps) {
+    row = static_cast<int>(CallControl(LVM_GETNEXTITEM, row, others));
+    if (row < 0 || selection_.IsSelected(row)) return row;
+  }
+  return -1;
+}
+
+void ListViewFileList::OnMousePress(MouseButton button, WPARAM keys, LPARAM point) {
+  LVHITTESTINFO hit{};
+  hit.pt = {GET_X_LPARAM(point), GET_Y_LPARAM(point)};
+  CallControl(LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+  const int row = (hit.flags & LVHT_ONITEM) ? hit.iItem : -1;
+  const int anchor = static_cast<int>(CallControl(LVM_GETSELECTIONMARK, 0, 0));
+  const SelectModifiers mods{(keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0};
+  waiting_press_ = selection_.Press(button, row, anchor, mods) ? row : -1;
+  InvalidateRect(list_, nullptr, FALSE);
+}
+
+void ListViewFileList::OnClick() {
+  if (waiting_press_ < 0) return;
+  selection_.Click(waiting_press_);
+  waiting_press_ = -1;
+  InvalidateRect(list_, nullptr, FALSE);
+}
+
+// What the control selected of its own goes at once, before it is drawn.
+bool ListViewFileList::DropControlSelection() {
+  if (CallControl(LVM_GETSELECTEDCOUNT, 0, 0) == 0) return false;
+  LVITEMA item{};
+  item.stateMask = LVIS_SELECTED;
+  CallControl(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+  return true;
+}
+
+LRESULT ListViewFileList::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+  if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+  if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+  if (!selection_.IsSelected(static_cast<int>(draw.nmcd.dwItemSpec))) return CDRF_DODEFAULT;
+  // As the control shows a kept selection: bright with the focus, grey without.
+  const bool focused = GetFocus() == list_;
+  draw.clrText = GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  draw.clrTextBk = GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+  draw.nmcd.uItemState &= ~CDIS_SELECTED;
+  return CDRF_NEWFONT;
+}
 
 void ListViewFileList::OnGetDisplayInfo(NMLVDISPINFOA& info) const {
   LVITEMA& item = info.item;
@@ -15,8 +221,8 @@ LRESULT ListViewFileList::OnFindItem() const {
 }
 
 void ListViewFileList::SetRowCount(int count) {
-  // Shrinking to nothing drops every selected range and the focus at once;
-  // clearing the states row by row would visit every row.
+  // Shrinking to nothing drops the focus at once; clearing it row by row
+  // would visit every row.
   ListView_SetItemCountEx(list_, 0, 0);
   ListView_SetItemCountEx(list_, count, 0);
 }
@@ -27,33 +233,31 @@ void ListViewFileList::DeleteRow(int row) { ListView_DeleteItem(list_, row); }
 
 void ListViewFileList::InvalidateRows() { InvalidateRect(list_, nullptr, FALSE); }
 
-bool ListViewFileList::IsSelected(int row) const {
-  return ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED;
+void ListViewFileList::SetSelected(int row, bool selected) {
+  if (selection_.Set(row, selected)) RepaintRow(row);
 }
 
-void ListViewFileList::SetState(int row, UINT state, bool on) {
-  ListView_SetItemState(list_, row, on ? state : 0, state);
+void ListViewFileList::SelectAll(bool selected) {
+  selection_.SetAll(selected);
+  if (repaint_holds_ == 0) InvalidateRect(list_, nullptr, FALSE);
 }
 
-void ListViewFileList::SetSelected(int row, bool selected) { SetState(row, LVIS_SELECTED, selected); }
+// Only a row on the screen is drawn again, and none while drawing is held:
+// the rows are drawn once it ends.
+void ListViewFileList::RepaintRow(int row) {
+  if (repaint_holds_ > 0) return;
+  const int top = TopRow();
+  if (row < top || row > top + RowsPerPage()) return;
+  ListView_RedrawItems(list_, row, row);
+}
 
 bool ListViewFileList::IsFocused(int row) const {
   return ListView_GetItemState(list_, row, LVIS_FOCUSED) & LVIS_FOCUSED;
 }
 
-void ListViewFileList::SetFocused(int row, bool focused) { SetState(row, LVIS_FOCUSED, focused); }
-
-int ListViewFileList::NextSelected(int after) const {
-  // The control walks every row to find none; the count of its selected
-  // ranges answers that at once.
-  if (ListView_GetSelectedCount(list_) == 0) return -1;
-  return ListView_GetNextItem(list_, after, LVNI_SELECTED);
+void ListViewFileList::SetFocused(int row, bool focused) {
+  ListView_SetItemState(list_, row, focused ? LVIS_FOCUSED : 0, LVIS_FOCUSED);
 }
-
-int ListViewFileList::SelectedCount() const { return ListView_GetSelectedCount(list_); }
-
-// Item -1 is every row: the control sets its ranges at once.
-void ListViewFileList::SelectAll(bool selected) { SetState(-1, LVIS_SELECTED, selected); }
 
 int ListViewFileList::FocusedRow() const { return ListView_GetNextItem(list_, -1, LVNI_FOCUSED); }
 
@@ -65,8 +269,8 @@ void ListViewFileList::EnsureVisible(int row) { ListView_EnsureVisible(list_, ro
 
 void ListViewFileList::MoveAnchorTo(int row) {
   // The selection mark is the row Shift and an arrow extend from. Pressing
-  // Up and Down at the list would move it too, but each press makes the
-  // list clear the selection of every row, which is slow at 100,000 rows.
+  // Up and Down at the list would move it too, but each press would make
+  // the list take the selection from every other row.
   ListView_SetSelectionMark(list_, row);
 }
 

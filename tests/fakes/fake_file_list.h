@@ -27,7 +27,11 @@ class FakeFileList : public FakeReport<FileListPort> {
   bool IsSelected(int row) const override { return selected.at(row); }
   void SetSelected(int row, bool s) override { selected.at(row) = s; }
   bool IsFocused(int row) const override { return focused.at(row); }
-  void SetFocused(int row, bool f) override { focused.at(row) = f; }
+  // As in a real list, one row at most has the focus.
+  void SetFocused(int row, bool f) override {
+    if (f) std::fill(focused.begin(), focused.end(), false);
+    focused.at(row) = f;
+  }
   int NextSelected(int after) const override {
     for (int r = after + 1; r < RowCount(); ++r) {
       if (selected[r]) return r;
@@ -38,7 +42,6 @@ class FakeFileList : public FakeReport<FileListPort> {
     return static_cast<int>(std::count(selected.begin(), selected.end(), true));
   }
   void SelectAll(bool s) override { selected.assign(selected.size(), s); }
-  // The first focused row: a real list has one at most.
   int FocusedRow() const override {
     for (int r = 0; r < RowCount(); ++r) {
       if (focused[r]) return r;
