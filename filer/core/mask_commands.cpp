@@ -16,29 +16,21 @@ namespace {
 constexpr std::string_view kStopped = "処理中断";
 constexpr std::string_view kLimitReached = "リミットオーバーの為、処理を中断しました。";
 
-// Makes the marked rows the selection, `focus` the focused row. The list
-// is emptied of states in one step and the rows are set in ascending order,
-// so that each extends or follows the control's last selected range: taking
-// rows out of a range one by one costs the control forty times as much.
-// Emptying scrolls the list to its start; the same rows are shown again.
+// Makes the marked rows the selection, `focus` the focused row. The rows
+// stay where they are on the screen.
 void ShowSelection(FileListPort& list, const std::vector<bool>& selected, int focus) {
   const int n = static_cast<int>(selected.size());
-  const int top = list.TopRow();
-  const int page = list.RowsPerPage();
   list.SuspendRepaint();
-  list.SetRowCount(n);
-  if (std::find(selected.begin(), selected.end(), false) == selected.end()) {
-    list.SelectAll(true);  // one step for the control, without a notice per row
-  } else {
+  const bool all = std::find(selected.begin(), selected.end(), false) == selected.end();
+  list.SelectAll(all);
+  const int was = list.FocusedRow();
+  if (was >= 0) list.SetFocused(was, false);
+  if (!all) {
     for (int r = 0; r < n; ++r) {
       if (selected[r]) list.SetSelected(r, true);
     }
   }
   if (focus >= 0) list.SetFocused(focus, true);
-  if (top > 0 && n > 0) {
-    list.EnsureVisible(std::min(top + page - 1, n - 1));
-    list.EnsureVisible(top);
-  }
   list.ResumeRepaint();
 }
 

@@ -221,6 +221,7 @@ LRESULT ListViewFileList::OnFindItem() const {
 }
 
 void ListViewFileList::SetRowCount(int count) {
+  HoldControlDrawing();
   // Shrinking to nothing drops the focus at once; clearing it row by row
   // would visit every row.
   ListView_SetItemCountEx(list_, 0, 0);
@@ -229,7 +230,10 @@ void ListViewFileList::SetRowCount(int count) {
 
 int ListViewFileList::RowCount() const { return ListView_GetItemCount(list_); }
 
-void ListViewFileList::DeleteRow(int row) { ListView_DeleteItem(list_, row); }
+void ListViewFileList::DeleteRow(int row) {
+  HoldControlDrawing();
+  ListView_DeleteItem(list_, row);
+}
 
 void ListViewFileList::InvalidateRows() { InvalidateRect(list_, nullptr, FALSE); }
 
@@ -239,13 +243,20 @@ void ListViewFileList::SetSelected(int row, bool selected) {
 
 void ListViewFileList::SelectAll(bool selected) {
   selection_.SetAll(selected);
-  if (repaint_holds_ == 0) InvalidateRect(list_, nullptr, FALSE);
+  if (repaint_holds_ > 0) {
+    selection_changed_ = true;
+  } else {
+    InvalidateRect(list_, nullptr, FALSE);
+  }
 }
 
 // Only a row on the screen is drawn again, and none while drawing is held:
 // the rows are drawn once it ends.
 void ListViewFileList::RepaintRow(int row) {
-  if (repaint_holds_ > 0) return;
+  if (repaint_holds_ > 0) {
+    selection_changed_ = true;
+    return;
+  }
   const int top = TopRow();
   if (row < top || row > top + RowsPerPage()) return;
   ListView_RedrawItems(list_, row, row);
@@ -265,7 +276,10 @@ int ListViewFileList::TopRow() const { return ListView_GetTopIndex(list_); }
 
 int ListViewFileList::RowsPerPage() const { return ListView_GetCountPerPage(list_); }
 
-void ListViewFileList::EnsureVisible(int row) { ListView_EnsureVisible(list_, row, FALSE); }
+void ListViewFileList::EnsureVisible(int row) {
+  HoldControlDrawing();
+  ListView_EnsureVisible(list_, row, FALSE);
+}
 
 void ListViewFileList::MoveAnchorTo(int row) {
   // The selection mark is the row Shift and an arrow extend from. Pressing
@@ -274,14 +288,53 @@ void ListViewFileList::MoveAnchorTo(int row) {
   ListView_SetSelectionMark(list_, row);
 }
 
-void ListViewFileList::SuspendRepaint() {
-  if (repaint_holds_++ == 0) SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+// A hold that only changes the selection costs nothing: the bits change and
+// the rows are drawn once at its end. The control's own drawing is held only
+// when the control itself is about to change (rows, columns, scrolling),
+// since turning its drawing back on makes it measure all its rows again.
+void ListViewFileList::SuspendRepaint() { ++repaint_holds_; }
+
+void ListViewFileList::HoldControlDrawing() {
+  if (repaint_holds_ == 0 || control_held_) return;
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  control_held_ = true;
 }
 
 void ListViewFileList::ResumeRepaint() {
   if (repaint_holds_ == 0 || --repaint_holds_ > 0) return;
-  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list_, nullptr, TRUE);
+  if (control_held_) {
+    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+  } else if (selection_changed_) {
+    InvalidateRect(list_, nullptr, FALSE);
+  }
+  control_held_ = false;
+  selection_changed_ = false;
+}
+
+void ListViewFileList::InsertColumn(int index, std::string_view header, Align align, int width) {
+  HoldControlDrawing();
+  ListViewBase::InsertColumn(index, header, align, width);
+}
+
+void ListViewFileList::DeleteColumn(int index) {
+  HoldControlDrawing();
+  ListViewBase::DeleteColumn(index);
+}
+
+void ListViewFileList::SetColumnWidth(int index, int width) {
+  HoldControlDrawing();
+  ListViewBase::SetColumnWidth(index, width);
+}
+
+void ListViewFileList::SetColours(Colour back, Colour text_back, Colour text) {
+  HoldControlDrawing();
+  ListViewBase::SetColours(back, text_back, text);
+}
+
+void ListViewFileList::SetFullRowSelect(CellTips tips) {
+  HoldControlDrawing();
+  ListViewBase::SetFullRowSelect(tips);
 }
 
 void ListViewFileList::Focus() { SetFocus(list_); }

@@ -60,6 +60,11 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   int RowsPerPage() const override;
   void EnsureVisible(int row) override;
   void MoveAnchorTo(int row) override;
+  void InsertColumn(int index, std::string_view header, Align align, int width) override;
+  void DeleteColumn(int index) override;
+  void SetColumnWidth(int index, int width) override;
+  void SetColours(Colour back, Colour text_back, Colour text) override;
+  void SetFullRowSelect(CellTips tips) override;
   void SuspendRepaint() override;
   void ResumeRepaint() override;
   void Focus() override;
@@ -73,6 +78,7 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   void OnMousePress(MouseButton button, WPARAM keys, LPARAM point);
   bool DropControlSelection();
   void RepaintRow(int row);
+  void HoldControlDrawing();
   void Detach();
 
   const RowStore* rows_ = nullptr;
@@ -81,6 +87,8 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   bool unicode_ = false;
   int waiting_press_ = -1;
   int repaint_holds_ = 0;
+  bool control_held_ = false;      // the control's drawing is off
+  bool selection_changed_ = false;  // within the hold
 };
 
 }  // namespace qd
