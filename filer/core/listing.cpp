@@ -101,7 +101,7 @@ void FilerController::SortList(int column, SortMode mode) {
     }
   }
 
-  // The control keeps states by index: carry them over to the rows' new places.
+  // The list keeps states by index: carry them over to the rows' new places.
   std::vector<int> selected;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
     selected.push_back(r);

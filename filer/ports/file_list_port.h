@@ -1,5 +1,5 @@
-// The file list. Its texts come from the filer's row store; the control
-// holds only the number of rows and their selected and focused states.
+// The file list. Its texts come from the filer's row store; the list holds
+// only the number of rows and their selected and focused states.
 #pragma once
 
 #include "filer/ports/report_port.h"

@@ -52,6 +52,9 @@ LRESULT CALLBACK ListViewFileList::ListProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
 }
 
 LRESULT ListViewFileList::CallControl(UINT msg, WPARAM wp, LPARAM lp) const {
+  // Once the control is gone (or before it is attached) a message does what
+  // one to any dead window does.
+  if (!control_proc_) return SendMessageW(list_, msg, wp, lp);
   return unicode_ ? CallWindowProcW(control_proc_, list_, msg, wp, lp)
                   : CallWindowProcA(control_proc_, list_, msg, wp, lp);
 }
@@ -259,22 +262,32 @@ void ListViewFileList::RepaintRow(int row) {
   }
   const int top = TopRow();
   if (row < top || row > top + RowsPerPage()) return;
-  ListView_RedrawItems(list_, row, row);
+  CallControl(LVM_REDRAWITEMS, row, row);
 }
 
+// The states and places the control keeps are asked of it directly: a
+// message sent to the list costs Wine several microseconds, and the filer
+// asks once a row.
 bool ListViewFileList::IsFocused(int row) const {
-  return ListView_GetItemState(list_, row, LVIS_FOCUSED) & LVIS_FOCUSED;
+  return CallControl(LVM_GETITEMSTATE, row, LVIS_FOCUSED) & LVIS_FOCUSED;
 }
 
 void ListViewFileList::SetFocused(int row, bool focused) {
-  ListView_SetItemState(list_, row, focused ? LVIS_FOCUSED : 0, LVIS_FOCUSED);
+  LVITEMA item{};
+  item.stateMask = LVIS_FOCUSED;
+  item.state = focused ? LVIS_FOCUSED : 0;
+  CallControl(LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
-int ListViewFileList::FocusedRow() const { return ListView_GetNextItem(list_, -1, LVNI_FOCUSED); }
+int ListViewFileList::FocusedRow() const {
+  return static_cast<int>(CallControl(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
 
-int ListViewFileList::TopRow() const { return ListView_GetTopIndex(list_); }
+int ListViewFileList::TopRow() const { return static_cast<int>(CallControl(LVM_GETTOPINDEX, 0, 0)); }
 
-int ListViewFileList::RowsPerPage() const { return ListView_GetCountPerPage(list_); }
+int ListViewFileList::RowsPerPage() const {
+  return static_cast<int>(CallControl(LVM_GETCOUNTPERPAGE, 0, 0));
+}
 
 void ListViewFileList::EnsureVisible(int row) {
   HoldControlDrawing();

@@ -48,6 +48,7 @@ class FileListTest : public ::testing::Test {
     list_.Attach(list);
     SetWindowLongPtrA(parent_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&list_));
     list_.InsertColumn(0, "Name", Align::Left, 200);
+    list_.InsertColumn(1, "Size", Align::Right, 100);
     list_.SetFullRowSelect(CellTips::ForCutTexts);
   }
   void TearDown() override {
@@ -78,6 +79,15 @@ class FileListTest : public ::testing::Test {
       m += (s & LVIS_SELECTED) ? ((s & LVIS_FOCUSED) ? 'S' : 's') : ((s & LVIS_FOCUSED) ? 'f' : '.');
     }
     return m;
+  }
+
+  // A press and release of the left button on a row, in its Size column.
+  void ClickRow(int row, WPARAM keys = 0) {
+    RECT r{};
+    ListView_GetItemRect(List(), row, &r, LVIR_BOUNDS);
+    const LPARAM at = MAKELPARAM(r.left + 250, (r.top + r.bottom) / 2);
+    SendMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON | keys, at);
+    SendMessageA(List(), WM_LBUTTONUP, keys, at);
   }
 
   HWND parent_ = nullptr;
@@ -138,6 +148,26 @@ TEST_F(FileListTest, KeysOfTheControlMoveTheSelection) {
   EXPECT_EQ(ControlMarks(), "...sfs..");
   Key(VK_END);
   EXPECT_EQ(ControlMarks(), ".......S");
+  EXPECT_EQ(list_.SelectedCount(), 1);
+}
+
+// Clicks anywhere on a row, with Ctrl and Shift as Windows gives them; a
+// plain click on a selected row lets the others go only once released, so
+// that the selected rows could be dragged together.
+TEST_F(FileListTest, ClicksSelectAsInAnyListView) {
+  list_.SetRowCount(8);
+  list_.Focus();
+  ClickRow(2);
+  EXPECT_EQ(ControlMarks(), "..S.....");
+  ClickRow(4, MK_CONTROL);
+  ClickRow(6, MK_CONTROL);
+  EXPECT_EQ(ControlMarks(), "..s.s.S.");
+  ClickRow(4, MK_CONTROL);
+  EXPECT_EQ(ControlMarks(), "..s.f.s.");
+  ClickRow(1, MK_SHIFT);  // from the last row clicked without Shift, Ctrl or not
+  EXPECT_EQ(ControlMarks(), ".Ssss...");
+  ClickRow(3);
+  EXPECT_EQ(ControlMarks(), "...S....");
   EXPECT_EQ(list_.SelectedCount(), 1);
 }
 
