@@ -68,7 +68,7 @@ void RowSelection::Erase(int row) {
   if (IsSelected(row)) --count_;
   const std::size_t w = Word(row);
   const uint32_t below = (1u << Bit(row)) - 1u;
-  const uint32_t above = Bit(row) == 31 ? 0u : words_[w] & ~below & ~(1u << Bit(row));
+  const uint32_t above = words_[w] & ~below & ~(1u << Bit(row));
   words_[w] = (words_[w] & below) | (above >> 1);
   for (std::size_t i = w; i + 1 < words_.size(); ++i) {
     words_[i] |= words_[i + 1] << 31;
@@ -108,6 +108,14 @@ void RowSelection::MoveByKey(int row, int anchor, SelectModifiers m) {
     Click(row);
   }
   // Ctrl alone moves the cursor and leaves the selection.
+}
+
+void RowSelection::AfterKey(int cursor, int mark, int from, SelectModifiers m, bool space) {
+  if (space && m.ctrl && !m.shift) {
+    Toggle(cursor);
+  } else {
+    MoveByKey(cursor, mark >= 0 ? mark : from, m);
+  }
 }
 
 }  // namespace qd

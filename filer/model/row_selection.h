@@ -51,6 +51,10 @@ class RowSelection {
   void MoveByKey(int row, int anchor, SelectModifiers m);
   // Ctrl and Space: the cursor row changes state.
   void Toggle(int row) { Set(row, !IsSelected(row)); }
+  // A key of the list made it select: Space (`space`) or a key that moved
+  // the cursor from `from` to `cursor`. `mark` is the list's anchor, or -1,
+  // in which case Shift extends from where the cursor was.
+  void AfterKey(int cursor, int mark, int from, SelectModifiers m, bool space);
 
  private:
   static int Word(int row) { return row >> 5; }

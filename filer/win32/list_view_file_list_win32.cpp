@@ -21,19 +21,18 @@ void ListViewFileList::Attach(HWND list) {
   SetPropA(list, kSelf, this);
   // The control's messages pass through untranslated, in its own form.
   unicode_ = IsWindowUnicode(list) != FALSE;
-  const auto proc = reinterpret_cast<LONG_PTR>(&ListProc);
-  control_proc_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(list, GWLP_WNDPROC, proc)
-                                                     : SetWindowLongPtrA(list, GWLP_WNDPROC, proc));
+  control_proc_ = SwapProc(&ListProc);
   selection_.Resize(ListView_GetItemCount(list));
 }
 
+WNDPROC ListViewFileList::SwapProc(WNDPROC proc) {
+  const auto p = reinterpret_cast<LONG_PTR>(proc);
+  return reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(list_, GWLP_WNDPROC, p)
+                                            : SetWindowLongPtrA(list_, GWLP_WNDPROC, p));
+}
+
 void ListViewFileList::Detach() {
-  const auto proc = reinterpret_cast<LONG_PTR>(control_proc_);
-  if (unicode_) {
-    SetWindowLongPtrW(list_, GWLP_WNDPROC, proc);
-  } else {
-    SetWindowLongPtrA(list_, GWLP_WNDPROC, proc);
-  }
+  SwapProc(control_proc_);
   RemovePropA(list_, kSelf);
   control_proc_ = nullptr;
 }
@@ -42,11 +41,9 @@ LRESULT CALLBACK ListViewFileList::ListProc(HWND hwnd, UINT msg, WPARAM wp, LPAR
   auto* self = static_cast<ListViewFileList*>(GetPropA(hwnd, kSelf));
   if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
   if (msg == WM_NCDESTROY) {
-    const WNDPROC control = self->control_proc_;
-    const bool unicode = self->unicode_;
+    const LRESULT result = self->CallControl(msg, wp, lp);
     self->Detach();
-    return unicode ? CallWindowProcW(control, hwnd, msg, wp, lp)
-                   : CallWindowProcA(control, hwnd, msg, wp, lp);
+    return result;
   }
   return self->OnListMessage(msg, wp, lp);
 }
@@ -116,14 +113,10 @@ LRESULT ListViewFileList::OnListMessage(UINT msg, WPARAM wp, LPARAM lp) {
       const int cursor_before = FocusedRow();
       const LRESULT result = CallControl(msg, wp, lp);
       if (DropControlSelection()) {
-        const int cursor = FocusedRow();
         const SelectModifiers mods{(GetKeyState(VK_CONTROL) & 0x8000) != 0,
                                    (GetKeyState(VK_SHIFT) & 0x8000) != 0};
-        if (msg == WM_KEYDOWN && wp == VK_SPACE && mods.ctrl && !mods.shift) {
-          selection_.Toggle(cursor);
-        } else {
-          selection_.MoveByKey(cursor, anchor_mark >= 0 ? anchor_mark : cursor_before, mods);
-        }
+        selection_.AfterKey(FocusedRow(), anchor_mark, cursor_before, mods,
+                            msg == WM_KEYDOWN && wp == VK_SPACE);
         InvalidateRect(list_, nullptr, FALSE);
       }
       return result;

@@ -79,6 +79,7 @@ class ListViewFileList : public ListViewBase<FileListPort> {
   bool DropControlSelection();
   void RepaintRow(int row);
   void HoldControlDrawing();
+  WNDPROC SwapProc(WNDPROC proc);
   void Detach();
 
   const RowStore* rows_ = nullptr;

@@ -69,6 +69,10 @@ inline const std::vector<FileListCase>& FileListCases() {
   return cases;
 }
 
+inline char Mark(bool selected, bool focused) {
+  return selected ? (focused ? 'S' : 's') : (focused ? 'f' : '.');
+}
+
 inline void ExpectMarks(const FileListPort& list, const std::string& marks, const std::string& where) {
   const int n = static_cast<int>(marks.size());
   ASSERT_EQ(list.RowCount(), n) << where;
@@ -77,7 +81,7 @@ inline void ExpectMarks(const FileListPort& list, const std::string& marks, cons
   int focused = -1;
   for (int r = 0; r < n; ++r) {
     const bool s = list.IsSelected(r), f = list.IsFocused(r);
-    seen += s ? (f ? 'S' : 's') : (f ? 'f' : '.');
+    seen += Mark(s, f);
     if (s) selected.push_back(r);
     if (f && focused < 0) focused = r;
   }

@@ -168,5 +168,27 @@ TEST(RowSelection, KeysThatMoveTheCursor) {
   }
 }
 
+TEST(RowSelection, WhatAKeyThatMadeTheListSelectDoes) {
+  const struct {
+    const char* name;
+    const char* before;
+    int cursor, mark, from;
+    SelectModifiers mods;
+    bool space;
+    const char* after;
+  } cases[] = {
+      {"ctrl and space toggle", "x..x..", 3, 0, 3, {.ctrl = true}, true, "x....."},
+      {"ctrl, shift and space add the range", "x.....", 3, 1, 3, {true, true}, true, "xxxx.."},
+      {"space alone", "x..x..", 2, 0, 2, {}, true, "..x..."},
+      {"shift without a mark extends from the old cursor", "x.....", 4, -1, 2, {.shift = true}, false, "..xxx."},
+      {"shift from the mark", "x.....", 4, 1, 2, {.shift = true}, false, ".xxxx."},
+  };
+  for (const auto& c : cases) {
+    RowSelection s = FromMarks(c.before);
+    s.AfterKey(c.cursor, c.mark, c.from, c.mods, c.space);
+    EXPECT_EQ(Marks(s), c.after) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace qd

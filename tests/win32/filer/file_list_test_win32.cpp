@@ -76,7 +76,7 @@ class FileListTest : public ::testing::Test {
     std::string m;
     for (int r = 0; r < ListView_GetItemCount(List()); ++r) {
       const UINT s = ListView_GetItemState(List(), r, LVIS_SELECTED | LVIS_FOCUSED);
-      m += (s & LVIS_SELECTED) ? ((s & LVIS_FOCUSED) ? 'S' : 's') : ((s & LVIS_FOCUSED) ? 'f' : '.');
+      m += test::Mark(s & LVIS_SELECTED, s & LVIS_FOCUSED);
     }
     return m;
   }
