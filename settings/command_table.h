@@ -6,75 +6,35 @@
 #include <cstddef>
 #include <string_view>
 
-#include "resources/command_ids.h"
+#include "settings/command_list.h"
 
 namespace qd {
 
 // Filer command identifiers: menu items and `Key` values alike.
 enum CommandId : int {
-  CmdNewTab = CMD_NEW_TAB,
-  CmdCloseTab = CMD_CLOSE_TAB,
-  CmdCut = CMD_CUT,
-  CmdCopy = CMD_COPY,
-  CmdPaste = CMD_PASTE,
-  CmdSelectAll = CMD_SELECT_ALL,
-  CmdTreeMove = CMD_TREE_MOVE,
-  CmdHelp = CMD_HELP,
-  CmdDeleteToRecycleBin = CMD_DELETE_TO_RECYCLE_BIN,
-  CmdExit = CMD_EXIT,
-  CmdJump = CMD_JUMP,
-  CmdFolderHistory = CMD_FOLDER_HISTORY,
-  CmdFileMask = CMD_FILE_MASK,
-  CmdSend = CMD_SEND,
-  CmdShellFind = CMD_SHELL_FIND,
-  CmdRename = CMD_RENAME,
-  CmdInvertSelection = CMD_INVERT_SELECTION,
-  CmdExpandFolder = CMD_EXPAND_FOLDER,
-  CmdRefresh = CMD_REFRESH,
-  CmdNewFile = CMD_NEW_FILE,
-  CmdNewFolder = CMD_NEW_FOLDER,
-  CmdShortcutToJump = CMD_SHORTCUT_TO_JUMP,
-  CmdExplorer = CMD_EXPLORER,
-  CmdShortcutToCommand = CMD_SHORTCUT_TO_COMMAND,
-  CmdLaunch = CMD_LAUNCH,
-  CmdGoTo = CMD_GO_TO,
-  CmdGoToTemporary = CMD_GO_TO_TEMPORARY,
-  CmdSendWithProgram = CMD_SEND_WITH_PROGRAM,
-  CmdLaunchProgram = CMD_LAUNCH_PROGRAM,
-  CmdNextTab = CMD_NEXT_TAB,
-  CmdPrevTab = CMD_PREV_TAB,
-  CmdNew = CMD_NEW,
-  CmdBack = CMD_BACK,
-  CmdParentFolder = CMD_PARENT_FOLDER,
-  CmdSearchNext = CMD_SEARCH_NEXT,
-  CmdSearchPrev = CMD_SEARCH_PREV,
-  CmdSearchComplete = CMD_SEARCH_COMPLETE,
-  CmdSearchBackspace = CMD_SEARCH_BACKSPACE,
-  CmdSearchClear = CMD_SEARCH_CLEAR,
-  CmdContextMenu = CMD_CONTEXT_MENU,
-  CmdFolderContextMenu = CMD_FOLDER_CONTEXT_MENU,
-  CmdSettings = CMD_SETTINGS,
-  CmdKeySettings = CMD_KEY_SETTINGS,
-  CmdReplaceNames = CMD_REPLACE_NAMES,
-  CmdDriveRoot = CMD_DRIVE_ROOT,
-  CmdDelete = CMD_DELETE,
-  CmdSendFromFolder = CMD_SEND_FROM_FOLDER,
-  CmdLaunchFromFolder = CMD_LAUNCH_FROM_FOLDER,
-  CmdSwapNextTab = CMD_SWAP_NEXT_TAB,
-  CmdSwapPrevTab = CMD_SWAP_PREV_TAB,
-  CmdFindFile = CMD_FIND_FILE,
-  CmdTabList = CMD_TAB_LIST,
-  CmdMapNetworkDrive = CMD_MAP_NETWORK_DRIVE,
-  CmdDisconnectNetworkDrive = CMD_DISCONNECT_NETWORK_DRIVE,
-  CmdDriveList = CMD_DRIVE_LIST,
-  CmdViewer = CMD_VIEWER,
-  CmdViewerKeySettings = CMD_VIEWER_KEY_SETTINGS,
-  CmdTreeMoveWithFiles = CMD_TREE_MOVE_WITH_FILES,
-  CmdToggleMenu = CMD_TOGGLE_MENU,
-  CmdPathNotify = CMD_PATH_NOTIFY,
-  CmdCommandPrompt = CMD_COMMAND_PROMPT,
-  CmdMaskSelect = CMD_MASK_SELECT,
-  CmdPasteSelect = CMD_PASTE_SELECT,
+#define QD_GROUP(name)
+#define QD_COMMAND(id, value, name, kind) id = value,
+  QD_FILER_COMMANDS(QD_GROUP, QD_COMMAND)
+#undef QD_COMMAND
+#undef QD_GROUP
+  // Posted by a second start of the filer; never offered to the user.
+  CmdPathNotify = 32835,
+};
+
+// The viewer's functions: `KeyView` values.
+enum ViewCommand : int {
+  ViewCmdNone = 1,
+  ViewCmdNextFile = 2,
+  ViewCmdPrevFile = 3,
+  ViewCmdFind = 4,
+  ViewCmdFindNext = 5,
+  ViewCmdFindPrev = 6,
+  ViewCmdToggleVertical = 7,
+  ViewCmdToggleMaximize = 8,
+  ViewCmdSelectAll = 9,
+  ViewCmdCopy = 10,
+  ViewCmdClose = 11,
+  ViewCmdLaunch = 12,
 };
 
 constexpr int kGroupHeader = -1;

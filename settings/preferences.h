@@ -1,34 +1,33 @@
-// The preferences the main window reads when it initialises.
+// The preferences the main window reads when it initialises (and again
+// after the settings program has ended); their rows are in preference_table.h.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "settings/preference_table.h"
 #include "settings/settings_file.h"
 
 namespace qd {
 
 using Colour = uint32_t;  // 0x00BBGGRR; stored values may have a top byte
 
+// Defaults are the table's, for a filer that has not read the file yet.
 struct Preferences {
-  bool confirm_exit = false;  // Conf-Main/Esc
-  uint32_t folder_open = 200;
-  uint32_t history = 50;
-  uint32_t sort = 200;
-  uint32_t tab_max = 20;
-  Colour list_text = 0xFFFFFFFF;
-  Colour list_back = 0;
-  Colour msg_text = 0xFFFFFFFF;
-  Colour msg_back = 0;
-  std::string font_name = "Terminal";
-  int font_size = 10;
-  std::string jump_folder;
-  std::string command_folder;
+  bool confirm_exit = pref::kEsc.default_number != 0;
+  uint32_t folder_open = pref::kFolderOpen.default_number;
+  uint32_t history = pref::kHistory.default_number;
+  uint32_t sort = pref::kSort.default_number;
+  uint32_t tab_max = pref::kTabMax.default_number;
+  Colour list_text = static_cast<Colour>(pref::kListText.default_number);
+  Colour list_back = static_cast<Colour>(pref::kListBack.default_number);
+  Colour msg_text = static_cast<Colour>(pref::kMsgText.default_number);
+  Colour msg_back = static_cast<Colour>(pref::kMsgBack.default_number);
+  std::string font_name{pref::kFontName.default_text};
+  int font_size = pref::kFontSize.default_number;
+  std::string jump_folder{pref::kJumpFolder.default_text};
+  std::string command_folder{pref::kCommandFolder.default_text};
 };
-
-// The range of Conf-Main/TabMax that the settings program accepts.
-inline constexpr uint32_t kTabMaxLowest = 1;
-inline constexpr uint32_t kTabMaxHighest = 10000;
 
 Preferences ReadPreferences(SettingsFile& settings);
 

@@ -18,6 +18,7 @@
 #include "filer/win32/file_system_win32.h"
 #include "filer/win32/filer_dialog_win32.h"
 #include "resources/command_ids.h"
+#include "settings/preference_table.h"
 #include "settings/win32/profile_settings_file_win32.h"
 
 namespace {
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
   const std::string ini = root + "\\Qd-find.ini";
   DeleteFileA(ini.c_str());
   qd::ProfileSettingsFile settings(ini);
-  settings.WriteInt("Conf-Main", "FolderOpen", 1000000);
+  settings.WriteInt(qd::pref::kFolderOpen.section, qd::pref::kFolderOpen.key, 1000000);
 
   PlainWalk(tree);  // warm the cache once
   int entries = 0;
@@ -147,7 +148,7 @@ int main(int argc, char** argv) {
     const double x = Best(
         1,
         [&] {
-          filer.FindFiles("*");
+          filer.file_ops().FindFiles("*");
           found = filer.rows().size();
         },
         [&] {
@@ -173,7 +174,7 @@ int main(int argc, char** argv) {
   ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   PostMessageA(list, WM_KEYDOWN, VK_ESCAPE, 0);
   const double esc_start = Now();
-  filer.FindFiles("*");
+  filer.file_ops().FindFiles("*");
   const double esc_ms = (Now() - esc_start) * 1000.0;
   const int esc_rows = filer.rows().size();
   const std::string esc_mode = SearchField(dialog.hwnd(), 2);
@@ -181,15 +182,15 @@ int main(int argc, char** argv) {
   filer.LeaveListMode(true);
 
   // Mask select over 100,000 rows: the find's files, shown as a result list.
-  filer.FindFiles("*.*");
+  filer.file_ops().FindFiles("*.*");
   const int select_rows = filer.rows().size();
   const char* const kTenPieces = "*.txt;*.log;報告書_00*;*_05?_*;*.xls;a*;*表示*;*_99?_report.doc;?;*.x";
   int selected = 0;
   const double select = Best(3, [&] {
-    filer.SelectByMask(kTenPieces, false);
+    filer.file_ops().SelectByMask(kTenPieces, false);
     selected = ListView_GetSelectedCount(list);
   });
-  const double select_all_rows = Best(5, [&] { filer.SelectByMask("*", false); });
+  const double select_all_rows = Best(5, [&] { filer.file_ops().SelectByMask("*", false); });
   // The same test of every row without the list control's states.
   int decided = 0;
   const double decide = Best(5, [&] {

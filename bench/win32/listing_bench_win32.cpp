@@ -16,6 +16,7 @@
 #include "filer/model/row_texts.h"
 #include "filer/win32/filer_dialog_win32.h"
 #include "resources/command_ids.h"
+#include "settings/key_sets.h"
 #include "settings/win32/profile_settings_file_win32.h"
 
 namespace {
@@ -167,7 +168,7 @@ SortFigures TimeSorts(qd::FilerDialog& dialog, const qd::RowStore& shuffled, int
 // goes round every row and takes its character back.
 double TimeSearch(qd::FilerDialog& dialog, int runs) {
   qd::FilerController& filer = dialog.filer();
-  filer.CmdSearchClear();
+  filer.OnCommand(qd::CmdSearchClear);
   return Best(runs, [&] { filer.OnKey(qd::KeyMessage::Char, 'z'); });
 }
 
@@ -298,7 +299,7 @@ int main(int argc, char** argv) {
   DeleteFileA(ini.c_str());
   qd::ProfileSettingsFile settings(ini);
   // One thousand bindings, none of them the key that is pressed.
-  for (int i = 0; i < 1000; ++i) settings.WriteInt("Key", std::to_string(1000 + i), 32778);
+  for (int i = 0; i < 1000; ++i) settings.WriteInt(qd::SectionsOf(qd::KeySet::Filer).keys, std::to_string(1000 + i), qd::CmdHelp);
 
   struct Result {
     double floor, fill, ratio, first_plain, first_fill;

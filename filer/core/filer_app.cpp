@@ -3,6 +3,7 @@
 #include "common/cp932.h"
 #include "common/path.h"
 #include "settings/command_table.h"
+#include "settings/preference_table.h"
 
 namespace qd {
 
@@ -41,6 +42,19 @@ std::string PathFromCommandLine(std::string_view text) {
 }
 
 namespace {
+constexpr std::string_view kHandOverSection = "Etc";
+constexpr std::string_view kHandOverKey = "CmdLine";
+}  // namespace
+
+std::string ReadHandedOverPath(SettingsFile& settings) {
+  return settings.ReadString(kHandOverSection, kHandOverKey, "");
+}
+
+void WriteHandedOverPath(SettingsFile& settings, std::string_view path) {
+  settings.WriteString(kHandOverSection, kHandOverKey, path);
+}
+
+namespace {
 
 // The topmost window whose title starts with the prefix and whose process
 // runs a program file from `own_folder`: the slot in Etc/CmdLine belongs to
@@ -66,7 +80,7 @@ StartupOutcome RunFiler(StartupPort& port) {
   const std::string settings_path = SettingsPathFromModulePath(module_path);
   SettingsFile& settings = port.BindSettings(settings_path);
   const std::string pending_path = PathFromCommandLine(CommandLineTail(port.CommandLine()));
-  const bool new_proc = settings.ReadInt("Conf-Main", "NewProc", 0) != 0;
+  const bool new_proc = ReadFlag(settings, pref::kNewProc);
   const bool existed = port.CreateInstanceMutex(InstanceMutexName(settings_path));
 
   if (new_proc && existed) {
@@ -76,7 +90,7 @@ StartupOutcome RunFiler(StartupPort& port) {
       const StartupPort::Window w = FindOwnFiler(port, own_folder);
       if (w == 0) continue;
       port.CloseInstanceMutex();
-      settings.WriteString("Etc", "CmdLine", pending_path);
+      WriteHandedOverPath(settings, pending_path);
       if (port.IsMinimised(w)) port.Restore(w);
       port.ForegroundLastActivePopup(w);
       port.PostCommand(w, CmdPathNotify);

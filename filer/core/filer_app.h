@@ -28,6 +28,11 @@ std::string CommandLineTail(std::string_view command_line);
 // their own into Qd.ini at a hand-over.
 std::string PathFromCommandLine(std::string_view text);
 
+// The slot through which a second start hands its path to the running
+// filer: Etc/CmdLine, written by the one and read (then emptied) by the other.
+std::string ReadHandedOverPath(SettingsFile& settings);
+void WriteHandedOverPath(SettingsFile& settings, std::string_view path);
+
 // The first seven characters of the running filer's title: a second start
 // finds the window by them and posts it CmdPathNotify.
 inline constexpr std::string_view kTitlePrefix = " Qd - [";

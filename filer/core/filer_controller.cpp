@@ -2,7 +2,6 @@
 
 #include "common/path.h"
 #include "filer/core/filer_app.h"
-#include "filer/fileops/rename.h"
 #include "filer/model/layout.h"
 #include "settings/command_table.h"
 
@@ -28,7 +27,11 @@ FilerController::FilerController(FilerPorts p, std::string program_folder, std::
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)),
       rows_(p.fs),
-      history_(p.history) {}
+      history_(p.history),
+      file_ops_({p.settings, p.prompts, p.file_list, p.fs, p.shell, p.keys, p.walk_progress}, *this,
+                rows_) {
+  AddCommands();
+}
 
 void FilerController::Initialise() {
   ReadAndApplyPreferences();
@@ -96,62 +99,39 @@ void FilerController::OnSize(int client_width, int client_height) {
   message_area_.RepaintNow();
 }
 
+void FilerController::AddCommands() {
+  CommandHandlers& h = handlers_;
+  h.Add(kIdCancel, [this] { Cancel(); });
+  h.Add(CommandId::CmdExit, [this] { Cancel(); });
+  h.Add(CommandId::CmdToggleMenu, [this] { CmdToggleMenu(); });
+  h.Add(CommandId::CmdPathNotify, [this] { CmdPathNotify(); });
+  h.Add(CommandId::CmdRefresh, [this] { CmdRefresh(); });
+  h.Add(CommandId::CmdSearchNext, [this] { SearchStep(true); });
+  h.Add(CommandId::CmdSearchPrev, [this] { SearchStep(false); });
+  h.Add(CommandId::CmdSearchComplete, [this] { CmdSearchComplete(); });
+  h.Add(CommandId::CmdSearchBackspace, [this] { CmdSearchBackspace(); });
+  h.Add(CommandId::CmdSearchClear, [this] { SetSearchText(""); });
+  h.Add(kIdOk, [this] { OpenItem(); });
+  h.Add(CommandId::CmdParentFolder, [this] { CmdParentFolder(); });
+  h.Add(CommandId::CmdDriveRoot, [this] { CmdDriveRoot(); });
+  h.Add(CommandId::CmdBack, [this] { CmdBack(); });
+  h.Add(CommandId::CmdGoTo, [this] { CmdGoTo(); });
+  h.Add(CommandId::CmdGoToTemporary, [this] { CmdGoToTemporary(); });
+  h.Add(CommandId::CmdTreeMove, [this] { TreeMove(false); });
+  h.Add(CommandId::CmdTreeMoveWithFiles, [this] { TreeMove(true); });
+  h.Add(CommandId::CmdNewTab, [this] { CmdNewTab(); });
+  h.Add(CommandId::CmdCloseTab, [this] { CmdCloseTab(); });
+  h.Add(CommandId::CmdNextTab, [this] { StepTab(1); });
+  h.Add(CommandId::CmdPrevTab, [this] { StepTab(-1); });
+  h.Add(CommandId::CmdSwapNextTab, [this] { SwapTab(1); });
+  h.Add(CommandId::CmdSwapPrevTab, [this] { SwapTab(-1); });
+  h.Add(CommandId::CmdTabList, [this] { CmdTabList(); });
+  h.Add(CommandId::CmdFolderHistory, [this] { CmdFolderHistory(); });
+  file_ops_.AddCommands(h);
+}
+
 bool FilerController::OnCommand(int id) {
-  using Handler = void (FilerController::*)();
-  static constexpr struct {
-    int id;
-    Handler run;
-  } kHandlers[] = {
-      {kIdCancel, &FilerController::Cancel},
-      {CommandId::CmdExit, &FilerController::Cancel},
-      {CommandId::CmdToggleMenu, &FilerController::CmdToggleMenu},
-      {CommandId::CmdPathNotify, &FilerController::CmdPathNotify},
-      {CommandId::CmdRefresh, &FilerController::CmdRefresh},
-      {CommandId::CmdSearchNext, &FilerController::CmdSearchNext},
-      {CommandId::CmdSearchPrev, &FilerController::CmdSearchPrev},
-      {CommandId::CmdSearchComplete, &FilerController::CmdSearchComplete},
-      {CommandId::CmdSearchBackspace, &FilerController::CmdSearchBackspace},
-      {CommandId::CmdSearchClear, &FilerController::CmdSearchClear},
-      {kIdOk, &FilerController::OpenItem},
-      {CommandId::CmdParentFolder, &FilerController::CmdParentFolder},
-      {CommandId::CmdDriveRoot, &FilerController::CmdDriveRoot},
-      {CommandId::CmdBack, &FilerController::CmdBack},
-      {CommandId::CmdGoTo, &FilerController::CmdGoTo},
-      {CommandId::CmdGoToTemporary, &FilerController::CmdGoToTemporary},
-      {CommandId::CmdTreeMove, &FilerController::CmdTreeMove},
-      {CommandId::CmdTreeMoveWithFiles, &FilerController::CmdTreeMoveWithFiles},
-      {CommandId::CmdNewTab, &FilerController::CmdNewTab},
-      {CommandId::CmdCloseTab, &FilerController::CmdCloseTab},
-      {CommandId::CmdNextTab, &FilerController::CmdNextTab},
-      {CommandId::CmdPrevTab, &FilerController::CmdPrevTab},
-      {CommandId::CmdSwapNextTab, &FilerController::CmdSwapNextTab},
-      {CommandId::CmdSwapPrevTab, &FilerController::CmdSwapPrevTab},
-      {CommandId::CmdTabList, &FilerController::CmdTabList},
-      {CommandId::CmdFolderHistory, &FilerController::CmdFolderHistory},
-      {CommandId::CmdDeleteToRecycleBin, &FilerController::CmdDeleteToRecycleBin},
-      {CommandId::CmdDelete, &FilerController::CmdDelete},
-      {CommandId::CmdRename, &FilerController::CmdRename},
-      {CommandId::CmdNewFolder, &FilerController::CmdNewFolder},
-      {CommandId::CmdNewFile, &FilerController::CmdNewFile},
-      {CommandId::CmdNew, &FilerController::CmdNew},
-      {CommandId::CmdCut, &FilerController::CmdCut},
-      {CommandId::CmdCopy, &FilerController::CmdCopy},
-      {CommandId::CmdPaste, &FilerController::CmdPaste},
-      {CommandId::CmdPasteSelect, &FilerController::CmdPasteSelect},
-      {CommandId::CmdReplaceNames, &FilerController::CmdReplaceNames},
-      {CommandId::CmdFileMask, &FilerController::CmdFileMask},
-      {CommandId::CmdMaskSelect, &FilerController::CmdMaskSelect},
-      {CommandId::CmdSelectAll, &FilerController::CmdSelectAll},
-      {CommandId::CmdInvertSelection, &FilerController::CmdInvertSelection},
-      {CommandId::CmdFindFile, &FilerController::CmdFindFile},
-      {CommandId::CmdExpandFolder, &FilerController::CmdExpandFolder},
-  };
-  for (const auto& h : kHandlers) {
-    if (h.id == id) {
-      (this->*h.run)();
-      return true;
-    }
-  }
+  if (handlers_.Run(id)) return true;
   // Every command of the table is offered; the ones not built yet do nothing.
   return FilerCommandTable().Find(id) != nullptr;
 }
@@ -171,21 +151,6 @@ void FilerController::Cancel() {
   frame_.Close();
 }
 
-// Renames the selected items of the current folder; nothing in a pick list.
-void FilerController::CmdRename() {
-  if (view_mode_ == ViewMode::List) return;
-  const int current = tab_set_.current();
-  if (!tab_set_.Contains(current)) return;
-  const std::string names = SelectedNames();
-  if (names.empty()) return;
-  Renamer renamer(fs_, prompts_, [this](std::string_view text) { ShowMessage(text, false); });
-  const Renamer::Outcome outcome =
-      renamer.Run(path::WithBackslash(tab_set_.at(current).path), names);
-  if (outcome.reselect.empty()) return;
-  FillList();
-  RestoreCursor(outcome.reselect, 0);
-}
-
 void FilerController::ShowMessage(std::string_view text, bool repaint) {
   message_area_.SetCellText(0, 0, text);
   if (repaint) message_area_.RepaintNow();
@@ -203,10 +168,10 @@ void FilerController::CmdToggleMenu() {
 
 void FilerController::CmdPathNotify() {
   // The sender removed the quotes already; an older sender may not have.
-  pending_path_ = PathFromCommandLine(settings_.ReadString("Etc", "CmdLine", ""));
+  pending_path_ = PathFromCommandLine(ReadHandedOverPath(settings_));
   if (pending_path_.empty()) return;  // the sender has brought us to the front
   OpenPendingPath();
-  settings_.WriteString("Etc", "CmdLine", "");
+  WriteHandedOverPath(settings_, "");
 }
 
 }  // namespace qd

@@ -3,7 +3,7 @@
 #include "common/cp932.h"
 #include "filer/core/filer_controller.h"
 #include "common/name_list.h"
-#include "settings/key_codes.h"
+#include "settings/key_sets.h"
 
 namespace qd {
 
@@ -45,7 +45,7 @@ bool FilerController::OnKey(KeyMessage kind, int code) {
   const int key_code = MakeKeyCode(code, shift, ctrl, alt);
   last_key_code_ = key_code;
   // Read at every key press, so that bindings QdKey writes apply at once.
-  const int command = settings_.ReadInt("Key", std::to_string(key_code), 0);
+  const int command = BoundCommand(settings_, KeySet::Filer, key_code);
   if (command != 0) {
     OnCommand(command);
     return true;
@@ -81,8 +81,6 @@ void FilerController::SetSearchText(std::string_view text) {
   pending_lead_byte_ = 0;
   SetSearchLineField(SearchField::Search, text);
 }
-
-int FilerController::CursorRow() const { return file_list_.NextSelected(-1); }
 
 // Names are compared where they lie in the row store: a key press visits
 // every row, and building each name would cost an allocation per row.
@@ -215,6 +213,5 @@ void FilerController::CmdSearchBackspace() {
   SetSearchText(text);
 }
 
-void FilerController::CmdSearchClear() { SetSearchText(""); }
 
 }  // namespace qd

@@ -42,15 +42,15 @@ class PassSink : public EntrySink {
 // Names that match several pieces are listed once for each. One search
 // serves both passes of a piece, since the rows are put in order afterwards.
 void FilerController::ListPieces() {
-  const std::vector<std::string> pieces = MaskPieces(mask_);
+  const std::vector<std::string> pieces = MaskPieces(mask_.text);
   bool star_searched = false;
   for (const std::string& piece : pieces) {
-    const bool folders = !no_folder_ || (piece == "*" && !star_searched);
-    if (no_folder_ && piece == "*") star_searched = true;
+    const bool folders = !mask_.no_folder || (piece == "*" && !star_searched);
+    if (mask_.no_folder && piece == "*") star_searched = true;
     PassSink sink(rows_, folders, true);
     fs_.Search(piece, sink);
   }
-  if (no_folder_ && !star_searched) {
+  if (mask_.no_folder && !star_searched) {
     PassSink sink(rows_, true, false);
     fs_.Search("*", sink);
   }
@@ -65,7 +65,7 @@ void FilerController::FillList() {
   file_list_.SuspendRepaint();
 
   const std::string folder = fs_.CurrentDirectory();
-  frame_.SetTitle(std::string(kTitlePrefix) + path::WithBackslash(folder) + mask_ + "]");
+  frame_.SetTitle(std::string(kTitlePrefix) + path::WithBackslash(folder) + mask_.text + "]");
   RecordFolder(folder);
 
   ListPieces();
@@ -124,6 +124,11 @@ void FilerController::SortList(int column, SortMode mode) {
   const int first = file_list_.NextSelected(-1);
   if (first >= 0) file_list_.EnsureVisible(first);
   ShowMessage("", false);
+}
+
+void FilerController::SetDisplayMask(const DisplayMask& mask) {
+  mask_ = mask;
+  FillList();
 }
 
 void FilerController::CmdRefresh() {

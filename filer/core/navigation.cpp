@@ -5,7 +5,7 @@
 #include "common/name_list.h"
 #include "common/path.h"
 #include "filer/core/filer_controller.h"
-#include "settings/key_codes.h"
+#include "settings/key_sets.h"
 
 namespace qd {
 
@@ -180,15 +180,14 @@ void FilerController::CmdBack() {
   ChangeFolder(history_.at(1));
 }
 
-std::string FilerController::KeyOption(int n) {
-  const std::string option =
-      settings_.ReadString("KeyOption", KeyOptionName(last_key_code_, n), "");
-  if (n == 0 && option.empty()) prompts_.ShowError("オプション未設定");
+std::string FilerController::KeyOption(KeyOptionSlot slot) {
+  const std::string option = BoundOption(settings_, KeySet::Filer, last_key_code_, slot);
+  if (slot == KeyOptionSlot::Option && option.empty()) prompts_.ShowError("オプション未設定");
   return option;
 }
 
 void FilerController::CmdGoTo() {
-  const std::string folder = KeyOption(0);
+  const std::string folder = KeyOption(KeyOptionSlot::Option);
   if (!folder.empty()) ChangeFolder(folder);
 }
 

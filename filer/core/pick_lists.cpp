@@ -207,6 +207,20 @@ bool FilerController::OpenPickRow(int r, bool shift) {
   return true;
 }
 
+bool FilerController::RemoveFromPickList(bool confirm) {
+  if (view_mode_ != ViewMode::List) return false;
+  switch (list_kind_) {
+    case ListKind::FolderHistory:
+      DeleteFromHistoryList(confirm);
+      return true;
+    case ListKind::TabList:
+      CloseFromTabList(confirm);
+      return true;
+    default:
+      return false;
+  }
+}
+
 void FilerController::DeleteFromHistoryList(bool confirm) {
   if (file_list_.SelectedCount() == 0) return;
   if (confirm && prompts_.AskOkCancel("フォルダ履歴から消去します。") == Answer::Cancel) return;

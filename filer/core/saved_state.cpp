@@ -5,7 +5,9 @@
 #include "common/cp932.h"
 #include "common/path.h"
 #include "filer/core/filer_controller.h"
+#include "filer/fileops/mask_dialog.h"
 #include "filer/model/layout.h"
+#include "settings/preference_table.h"
 
 namespace qd {
 
@@ -91,8 +93,8 @@ bool FilerController::OpenPendingPath() {
   if (!fs_.Attributes(pending_path_, &attributes)) return false;
   const std::string long_form = LongPathForm(fs_, pending_path_);
   if (!long_form.empty()) pending_path_ = long_form;
-  const bool new_tab = settings_.ReadInt("Conf-Main", "NewTab", 0) != 0;
-  const bool no_check = settings_.ReadInt("Conf-Main", "NewTabNoChk", 0) != 0;
+  const bool new_tab = ReadFlag(settings_, pref::kNewTab);
+  const bool no_check = ReadFlag(settings_, pref::kNewTabNoChk);
 
   const bool is_folder = attributes & kAttrDirectory;
   std::string folder = pending_path_;
@@ -141,8 +143,9 @@ void FilerController::RestoreState() {
   // brought onto the nearest one.
   frame_.SetWindowRect(PlaceWindow(saved, frame_.WorkAreasFor(saved), d));
 
-  mask_ = settings_.ReadString("FileMask", "No0", "*.*");
-  no_folder_ = settings_.ReadInt("FileMask", "NoFolder", 0) != 0;
+  // The display mask starts as the mask dialog last left it.
+  mask_.text = LatestMask(settings_, MaskKind::FileMask);
+  mask_.no_folder = MaskOption(settings_, MaskKind::FileMask);
 
   // Each state section is read in one go. A gap in the numbers ends the
   // tabs and the history.

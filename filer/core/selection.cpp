@@ -34,30 +34,39 @@ std::string FilerController::SelectedNamesWithTotals() {
   return list;
 }
 
-namespace {
+int FilerController::CursorRow() const { return file_list_.NextSelected(-1); }
 
-// The full path of a pick-list row, or empty for the "/.." row.
-std::string RowPath(const RowStore& rows, int r) {
-  if (!rows.IsListMode()) return {};
-  const PickRow row = rows.Pick(r);
-  if (row.folder) return row.name_text == "/.." ? std::string() : row.path;
-  return path::Join(row.path, row.name_text);
+// One rule for every row: a listing row lies in the current tab's folder; a
+// pick-list row names its folder, or its item in the folder of its path; a
+// drive row is the drive's root.
+RowPath FilerController::PathOfRow(int row) const {
+  if (row < 0 || row >= rows_.size()) return {};
+  if (!rows_.IsListMode()) {
+    return {path::Join(tab_set_.CurrentPath(), rows_.ItemName(row)), rows_.IsFolder(row)};
+  }
+  const PickRow pick = rows_.Pick(row);
+  if (list_kind_ == ListKind::DriveList) return {path::WithBackslash(pick.name_text), true};
+  if (pick.folder) {
+    if (pick.name_text == "/..") return {};
+    return {pick.path, true};
+  }
+  return {path::Join(pick.path, pick.name_text), false};
 }
 
-}  // namespace
-
 std::string FilerController::SelectedPaths() const {
+  if (!rows_.IsListMode()) return {};
   std::string list;
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) {
-    const std::string path = RowPath(rows_, r);
+    const std::string path = PathOfRow(r).path;
     if (!path.empty()) AppendName(list, path);
   }
   return list;
 }
 
 void FilerController::PruneVanishedRows() {
+  if (!rows_.IsListMode()) return;
   for (int r = rows_.size() - 1; r >= 0; --r) {
-    const std::string path = RowPath(rows_, r);
+    const std::string path = PathOfRow(r).path;
     if (path.empty() || fs_.Exists(path)) continue;
     rows_.Erase(r);
     file_list_.DeleteRow(r);

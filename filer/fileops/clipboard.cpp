@@ -127,11 +127,11 @@ Paster::Outcome Paster::Run(FileClipboard& clipboard, const std::string& destina
   const bool ask = same_folder && clipboard.mode == ClipboardMode::Copy;
   if (ask) {
     prompts_.Beep();
-    show_message_(kSameFolder, true);
+    view_.ShowMessage(kSameFolder, true);
   }
   if (!DestinationNames(clipboard, ask, &outcome.destination_names)) {
     outcome.destination_names.clear();
-    show_message_("", false);
+    view_.ShowMessage("", false);
     return outcome;
   }
 
@@ -145,7 +145,7 @@ Paster::Outcome Paster::Run(FileClipboard& clipboard, const std::string& destina
     const std::unique_ptr<ShellPort::ChangeWatch> watch = shell_.WatchFolder(watch_folder);
     if (shell_.RunFileOperation(request) != 0) {
       outcome.status = Status::Failed;
-      show_message_(kCancelOrError, false);
+      view_.ShowMessage(kCancelOrError, false);
     } else {
       outcome.status = Status::Done;
       outcome.changed = watch && watch->Fired();

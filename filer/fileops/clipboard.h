@@ -3,11 +3,11 @@
 // into its own folder) and the one shell call with its change watch.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "filer/ports/filer_view.h"
 #include "filer/ports/prompt_port.h"
 #include "filer/ports/shell_port.h"
 
@@ -55,9 +55,8 @@ std::string DroppedNames(std::string_view current_folder, const std::vector<std:
 
 class Paster {
  public:
-  using ShowMessage = std::function<void(std::string_view text, bool repaint)>;
-  Paster(ShellPort& shell, PromptPort& prompts, ShowMessage show_message)
-      : shell_(shell), prompts_(prompts), show_message_(std::move(show_message)) {}
+  Paster(ShellPort& shell, PromptPort& prompts, FilerView& view)
+      : shell_(shell), prompts_(prompts), view_(view) {}
 
   enum class Status { Abandoned, Failed, Done };
   struct Outcome {
@@ -79,7 +78,7 @@ class Paster {
 
   ShellPort& shell_;
   PromptPort& prompts_;
-  ShowMessage show_message_;
+  FilerView& view_;
 };
 
 }  // namespace qd

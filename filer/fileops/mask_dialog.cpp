@@ -42,6 +42,16 @@ bool SaveMaskHistory(SettingsFile& settings, MaskKind kind, std::string_view tex
   return settings.WriteSection(k.section, entries);
 }
 
+std::string LatestMask(SettingsFile& settings, MaskKind kind) {
+  const MaskKindTexts& k = TextsOf(kind);
+  return settings.ReadString(k.section, NumberedKey(0), k.empty_default);
+}
+
+bool MaskOption(SettingsFile& settings, MaskKind kind) {
+  const MaskKindTexts& k = TextsOf(kind);
+  return !k.option_key.empty() && settings.ReadInt(k.section, k.option_key, 0) != 0;
+}
+
 std::string MaskOrDefault(MaskKind kind, std::string_view text) {
   return std::string(text.empty() ? TextsOf(kind).empty_default : text);
 }
@@ -64,11 +74,11 @@ MaskResult AskMask(SettingsFile& settings, PromptPort& prompts, MaskKind kind,
       break;
     case MaskKind::ViewerSearch:
       request.text = initial_text.empty() ? latest : std::string(initial_text);
-      request.check = settings.ReadInt(k.section, k.option_key, 0) != 0;
+      request.check = MaskOption(settings, kind);
       break;
     case MaskKind::SelectMask:
       request.text = latest;
-      request.check = settings.ReadInt(k.section, k.option_key, 0) != 0;
+      request.check = MaskOption(settings, kind);
       break;
   }
 

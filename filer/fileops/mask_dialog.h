@@ -37,6 +37,11 @@ std::vector<std::string> ReadMaskHistory(SettingsFile& settings, std::string_vie
 bool SaveMaskHistory(SettingsFile& settings, MaskKind kind, std::string_view text,
                      const std::vector<std::string>& history, bool option);
 
+// The most recent mask of the kind (as stored, an empty one too), or the
+// kind's default when none is stored; and the check box as last left.
+std::string LatestMask(SettingsFile& settings, MaskKind kind);
+bool MaskOption(SettingsFile& settings, MaskKind kind);
+
 // `text`, or the kind's default when it is empty.
 std::string MaskOrDefault(MaskKind kind, std::string_view text);
 

@@ -19,7 +19,7 @@ constexpr KindTexts kFileTexts{"ファイル名を入力してください。", 
 
 void ItemMaker::Fail(std::string_view message) {
   prompts_.Beep();
-  show_message_(message);
+  view_.ShowMessage(message, true);
 }
 
 std::string ItemMaker::Run(ItemKind kind, const std::string& folder, std::string name) {
@@ -46,7 +46,7 @@ std::string ItemMaker::Run(ItemKind kind, const std::string& folder, std::string
       continue;
     }
     AppendName(made, name);
-    show_message_(std::string(texts.made) + name + "]");
+    view_.ShowMessage(std::string(texts.made) + name + "]", true);
     if (!answer.more) break;
   }
   return made;

@@ -2,20 +2,19 @@
 // dialog; More makes one and asks at once for the next.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "filer/ports/file_system_port.h"
+#include "filer/ports/filer_view.h"
 #include "filer/ports/prompt_port.h"
 
 namespace qd {
 
 class ItemMaker {
  public:
-  using ShowMessage = std::function<void(std::string_view)>;
-  ItemMaker(FileSystemPort& fs, PromptPort& prompts, ShowMessage show_message)
-      : fs_(fs), prompts_(prompts), show_message_(std::move(show_message)) {}
+  ItemMaker(FileSystemPort& fs, PromptPort& prompts, FilerView& view)
+      : fs_(fs), prompts_(prompts), view_(view) {}
 
   // `folder` ends with a backslash. Returns a name list of what was made,
   // in the order made; empty when the first dialog was cancelled. Every
@@ -28,7 +27,7 @@ class ItemMaker {
 
   FileSystemPort& fs_;
   PromptPort& prompts_;
-  ShowMessage show_message_;
+  FilerView& view_;
 };
 
 }  // namespace qd

@@ -30,7 +30,7 @@ Renamer::Outcome Renamer::Run(const std::string& folder, std::string_view names)
       }
       if (!fs_.Rename(folder + name, folder + answer.after)) {
         prompts_.Beep();
-        show_message_(kRenameError);
+        view_.ShowMessage(kRenameError, false);
         continue;
       }
       outcome.renamed = true;

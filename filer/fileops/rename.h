@@ -2,11 +2,11 @@
 // dialog, with the checks that send the dialog back for the same item.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "filer/ports/file_system_port.h"
+#include "filer/ports/filer_view.h"
 #include "filer/ports/prompt_port.h"
 
 namespace qd {
@@ -16,9 +16,8 @@ inline constexpr std::string_view kRenameError = "リネームエラー（再実
 
 class Renamer {
  public:
-  using ShowMessage = std::function<void(std::string_view)>;
-  Renamer(FileSystemPort& fs, PromptPort& prompts, ShowMessage show_message)
-      : fs_(fs), prompts_(prompts), show_message_(std::move(show_message)) {}
+  Renamer(FileSystemPort& fs, PromptPort& prompts, FilerView& view)
+      : fs_(fs), prompts_(prompts), view_(view) {}
 
   struct Outcome {
     std::string reselect;  // a name list: what to select once the folder is listed again
@@ -34,7 +33,7 @@ class Renamer {
  private:
   FileSystemPort& fs_;
   PromptPort& prompts_;
-  ShowMessage show_message_;
+  FilerView& view_;
 };
 
 }  // namespace qd

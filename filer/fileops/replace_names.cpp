@@ -44,7 +44,7 @@ std::string NameReplacer::Run(const std::string& folder, const std::vector<Repla
   for (const ReplaceItem& item : items) {
     const std::optional<std::string> proposed = ProposeName(item, options);
     if (!proposed) continue;
-    move_to_item_(item.name);
+    view_.FindItem(item.name, true);
     // After All an item passes without the dialog, but a problem with its
     // name still brings the dialog back for it.
     bool ask = !all;
@@ -69,7 +69,7 @@ std::string NameReplacer::Run(const std::string& folder, const std::vector<Repla
       }
       if (!fs_.Rename(folder + item.name, folder + new_name)) {
         prompts_.Beep();
-        show_message_(kRenameError);
+        view_.ShowMessage(kRenameError, false);
         continue;
       }
       AppendName(reselect, new_name);

@@ -3,13 +3,13 @@
 // renamed.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "filer/ports/file_system_port.h"
+#include "filer/ports/filer_view.h"
 #include "filer/ports/prompt_port.h"
 
 namespace qd {
@@ -40,15 +40,10 @@ std::optional<std::string> ProposeName(const ReplaceItem& item, const ReplaceOpt
 
 class NameReplacer {
  public:
-  using ShowMessage = std::function<void(std::string_view)>;
-  // Puts the cursor on the item about to be asked for.
-  using MoveToItem = std::function<void(std::string_view)>;
-  NameReplacer(FileSystemPort& fs, PromptPort& prompts, ShowMessage show_message,
-               MoveToItem move_to_item)
-      : fs_(fs),
-        prompts_(prompts),
-        show_message_(std::move(show_message)),
-        move_to_item_(std::move(move_to_item)) {}
+  // The view shows the reasons and puts the cursor on the item about to be
+  // asked for.
+  NameReplacer(FileSystemPort& fs, PromptPort& prompts, FilerView& view)
+      : fs_(fs), prompts_(prompts), view_(view) {}
 
   // `folder` ends with a backslash; `items` are in walk order. Returns a
   // name list of what to select once the folder is listed again: the new
@@ -60,8 +55,7 @@ class NameReplacer {
  private:
   FileSystemPort& fs_;
   PromptPort& prompts_;
-  ShowMessage show_message_;
-  MoveToItem move_to_item_;
+  FilerView& view_;
 };
 
 }  // namespace qd

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "resources/command_ids.h"
+#include "filer/win32/menu_bar_win32.h"
 #include "settings/command_table.h"
 
 namespace qd {
@@ -124,6 +125,7 @@ void FilerDialog::OnInitDialog() {
     AppendMenuA(sys, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(sys, MF_STRING, IDM_ABOUTBOX, about);
   }
+  SetMenu(w, BuildMenuBar(FilerCommandTable()));
   SendMessageA(w, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
   SendMessageA(w, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
@@ -207,7 +209,7 @@ bool FilerDialog::OnSysCommand(WPARAM id) {
   }
   // Compared whole: masked with 0xFFF0 it would read as another command.
   if (id == CmdToggleMenu) {
-    filer_->CmdToggleMenu();
+    filer_->OnCommand(CmdToggleMenu);
     return true;
   }
   return false;
@@ -245,7 +247,7 @@ void FilerDialog::OnDropFiles(HDROP drop) {
   const std::vector<std::string> paths = ReadDroppedPaths(drop);
   DragFinish(drop);  // the paths are read: the drop's memory is not needed
   SetForegroundWindow(hwnd());
-  if (filer_) filer_->Drop(paths);
+  if (filer_) filer_->file_ops().Drop(paths);
 }
 
 void FilerDialog::PaintMinimised() {
@@ -350,7 +352,7 @@ void FilerDialog::SetPaneFont(std::string_view face, int tenths) {
 void FilerDialog::ShowMenuBar(bool shown) {
   if (shown) {
     detached_menu_.reset();
-    SetMenu(hwnd(), LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINMENU)));
+    SetMenu(hwnd(), BuildMenuBar(FilerCommandTable()));
   } else {
     HMENU menu = GetMenu(hwnd());
     SetMenu(hwnd(), nullptr);

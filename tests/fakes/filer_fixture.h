@@ -31,6 +31,9 @@ inline PickRow Found(const std::string& name, const std::string& folder, bool is
           .folder = is_folder};
 }
 
+// The filer as its subsystems see it (the selection collectors among it).
+inline FilerView& ViewOf(FilerController& filer) { return filer; }
+
 // 2000-07-15 09:05:03 UTC as a file time.
 inline constexpr uint64_t kJuly2000 = 126081255030000000ull;
 

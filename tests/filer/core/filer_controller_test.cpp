@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "settings/command_table.h"
 #include "tests/fakes/filer_fixture.h"
 
@@ -244,14 +246,35 @@ TEST_F(FilerControllerTest, PathNotifyTakesTheHandedOverPathAndEmptiesTheSlot) {
   EXPECT_EQ(w.pending_path(), "");
 }
 
-TEST_F(FilerControllerTest, EveryTableCommandIsKnownAndOthersAreNot) {
+// The commands whose subsystems are still to come: offered on the menu,
+// doing nothing yet. A command leaves this list when its handler arrives.
+constexpr int kNotBuiltYet[] = {
+    CmdJump,          CmdSend,           CmdLaunch,          CmdSendFromFolder,
+    CmdLaunchFromFolder, CmdSendWithProgram, CmdLaunchProgram, CmdShortcutToJump,
+    CmdShortcutToCommand, CmdViewer,     CmdContextMenu,     CmdFolderContextMenu,
+    CmdSettings,      CmdKeySettings,    CmdViewerKeySettings, CmdHelp,
+    CmdShellFind,     CmdExplorer,       CmdCommandPrompt,   CmdMapNetworkDrive,
+    CmdDisconnectNetworkDrive, CmdDriveList,
+};
+
+// Every built command has its row in the command table (a handler row
+// deleted by mistake fails here), no planned one has a row yet, and the
+// dialog's own OK and Cancel and the hand-over have theirs.
+TEST_F(FilerControllerTest, EveryBuiltCommandHasAHandlerAndOthersAreNotKnown) {
   FilerController& w = Make();
+  const std::set<int> planned(std::begin(kNotBuiltYet), std::end(kNotBuiltYet));
   for (const CommandRow& row : FilerCommandTable()) {
-    if (row.value == kGroupHeader || row.value == CmdExit) continue;
-    EXPECT_TRUE(w.OnCommand(row.value)) << row.value;
+    if (row.value == kGroupHeader) continue;
+    EXPECT_EQ(w.HasHandler(row.value), planned.count(row.value) == 0) << row.name;
   }
-  EXPECT_FALSE(w.OnCommand(32834));
+  for (int id : {1, 2, static_cast<int>(CmdPathNotify)}) EXPECT_TRUE(w.HasHandler(id)) << id;
+
+  // A planned command is offered and does nothing; an identifier outside
+  // the table is not the filer's.
+  for (int id : planned) EXPECT_TRUE(w.OnCommand(id)) << id;
+  EXPECT_FALSE(w.OnCommand(CmdPathNotify - 1));
   EXPECT_FALSE(w.OnCommand(12345));
+  EXPECT_FALSE(w.HasHandler(12345));
   EXPECT_EQ(frame.closes, 0);
 }
 

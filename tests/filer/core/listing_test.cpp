@@ -213,7 +213,7 @@ TEST_F(ListingTest, LeavingAPickListGoesBackOrHandsTheCursorToTheTab) {
   w.EnterListMode(ListKind::FindResults);
   w.FillList();  // a listing ends list mode first, handing the cursor to the tab
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
-  EXPECT_EQ(w.tab_set().at(w.current_tab()).cursor_names, ".cvsignore|");
+  EXPECT_EQ(w.tab_set().at(w.tab_set().current()).cursor_names, ".cvsignore|");
   EXPECT_EQ(list.Headers().size(), 5u);
 }
 

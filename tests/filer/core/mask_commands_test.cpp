@@ -125,8 +125,8 @@ TEST_F(MaskCommandsTest, FileMaskListsTheFolderAgainWithTheMaskAndTheFolderOptio
   prompts.mask_requests.clear();
   Run(CmdFileMask, {Ok("*.txt", true)});
   EXPECT_EQ(prompts.mask_requests.at(0).text, "*.*");  // the current mask
-  EXPECT_EQ(w.mask(), "*.txt");
-  EXPECT_TRUE(w.no_folder());
+  EXPECT_EQ(w.display_mask().text, "*.txt");
+  EXPECT_TRUE(w.display_mask().no_folder);
   EXPECT_EQ(frame.title, " Qd - [C:\\data\\*.txt]");
   EXPECT_EQ(Names(), (Strings{"..", ".cache", "sub", "表示", "a.txt", "ソフト.txt"}));
   EXPECT_EQ(settings.ReadString("FileMask", "No0", ""), "*.txt");
@@ -135,10 +135,10 @@ TEST_F(MaskCommandsTest, FileMaskListsTheFolderAgainWithTheMaskAndTheFolderOptio
   Run(CmdFileMask, {Ok("", false)});
   EXPECT_EQ(prompts.mask_requests.at(1).text, "*.txt");
   EXPECT_TRUE(prompts.mask_requests.at(1).check);
-  EXPECT_EQ(w.mask(), "*.*");
+  EXPECT_EQ(w.display_mask().text, "*.*");
   EXPECT_EQ(list.RowCount(), 10);
   Run(CmdFileMask, {});  // cancel
-  EXPECT_EQ(w.mask(), "*.*");
+  EXPECT_EQ(w.display_mask().text, "*.*");
 }
 
 TEST_F(MaskCommandsTest, FindListsMatchingFilesBelowTheFolderSortedByPath) {
@@ -159,7 +159,7 @@ TEST_F(MaskCommandsTest, FindListsMatchingFilesBelowTheFolderSortedByPath) {
   EXPECT_EQ(progress.ended, 1);
   // The paths the collectors build from the rows.
   list.Select({1, 4});
-  EXPECT_EQ(w.SelectedPaths(), "C:\\data\\ソフト.txt|C:\\data\\表示\\Ｂ溝.txt|");
+  EXPECT_EQ(test::ViewOf(w).SelectedPaths(), "C:\\data\\ソフト.txt|C:\\data\\表示\\Ｂ溝.txt|");
   EXPECT_EQ(settings.ReadString("FindFile", "No0", ""), "*.TXT");
 
   // Esc goes back to the folder, with its selection.
@@ -183,7 +183,7 @@ TEST_F(MaskCommandsTest, FindWithStarListsFoldersTooAndDotFoldersAsFiles) {
   // .cache is not searched; its row is a file's: the name and its folder.
   EXPECT_EQ(RowOf("hidden.txtC:\\data\\.cache"), -1);
   list.Select({2});
-  EXPECT_EQ(w.SelectedPaths(), "C:\\data\\.cache|");
+  EXPECT_EQ(test::ViewOf(w).SelectedPaths(), "C:\\data\\.cache|");
   EXPECT_EQ(fs.searches.size(), 1u + 4u);  // the listing, then one per folder walked
   // Cancel walks nothing but empties the message area.
   w.OnCommand(2);
@@ -251,7 +251,7 @@ TEST_F(MaskCommandsTest, ARootIsWalkedWithItsBackslash) {
   Run(CmdFindFile, {Ok("root*")});
   EXPECT_EQ(ResultRows(), Strings{"root.txt @ C:\\"});
   list.Select({0});
-  EXPECT_EQ(w.SelectedPaths(), "C:\\root.txt|");
+  EXPECT_EQ(test::ViewOf(w).SelectedPaths(), "C:\\root.txt|");
   w.OnCommand(2);
   list.Select({});
   Run(CmdExpandFolder);

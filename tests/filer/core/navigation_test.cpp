@@ -76,7 +76,7 @@ TEST_F(NavigationTest, EnterOnParentGoesUpWithTheCursorOnTheFolderLeft) {
   w.OnCommand(1);
   EXPECT_EQ(tabs.texts, (Strings{"work", "work"}));
   EXPECT_EQ(w.tab_set().at(1).path, "C:\\work");
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(tabs.selected, 0);
 }
 
@@ -95,7 +95,7 @@ TEST_F(NavigationTest, FoldersAreSkippedWhenSeveralRowsAreOpened) {
   EXPECT_EQ(w.tab_set().at(2).path, "C:\\work\\sub");
   EXPECT_EQ(tabs.TabCount(), 3);
   EXPECT_EQ(shell.opened.size(), 2u);
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
 }
 
 TEST_F(NavigationTest, ShortcutsAreFollowed) {

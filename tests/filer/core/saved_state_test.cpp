@@ -33,7 +33,7 @@ TEST_F(SavedStateTest, FirstStartWithoutAFileSavesTheDefaults) {
   FilerController& w = Make();
   EXPECT_EQ(frame.window, (PaneRect{268, 50, 727 - 268, 650 - 50}));
   EXPECT_EQ(tabs.texts, (Strings{"start"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(history.items, (Strings{"C:\\start"}));
   EXPECT_TRUE(w.menu_shown());
   EXPECT_EQ(Exit(),
@@ -56,7 +56,7 @@ TEST_F(SavedStateTest, ASecondRunRestoresTabsHistoryAndGeometry) {
   EXPECT_EQ(list.columns[0].width, 200);
   EXPECT_EQ(message.columns[0].width, 200 + 60 + 60);
   EXPECT_EQ(tabs.texts, (Strings{"start", "R"}));
-  EXPECT_EQ(w.current_tab(), 1);
+  EXPECT_EQ(w.tab_set().current(), 1);
   EXPECT_EQ(fs.current, "C:\\R");
   // The listing at start records its folder at the top once more.
   EXPECT_EQ(history.items, (Strings{"C:\\R", "C:\\Q", "C:\\start"}));
@@ -84,7 +84,7 @@ TEST_F(SavedStateTest, AGapInTheTabNumbersEndsTheTabs) {
   settings.WriteString("History", "path2", "C:\\stale");
   FilerController& w = Make();
   EXPECT_EQ(tabs.texts, (Strings{"P", "Q"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(fs.current, "C:\\P");
   Exit();
   // After a save the sections hold exactly the current entries: the keys
@@ -226,7 +226,7 @@ TEST_F(SavedStateTest, APathOpensInTheTabThatShowsItsFolder) {
   FilerController& w = Make();
   settings.WriteString("Etc", "CmdLine", "c:\\DOCS\\report.txt");
   w.OnCommand(CmdPathNotify);
-  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(w.tab_set().current(), 2);
   EXPECT_EQ(tabs.TabCount(), 3);
   EXPECT_EQ(fs.current, "C:\\docs");
   EXPECT_EQ(CursorName(), "report.txt");
@@ -256,12 +256,12 @@ TEST_F(SavedStateTest, NewTabAndNoCheckAlwaysAddATab) {
   settings.WriteString("Etc", "CmdLine", "C:\\docs");
   w.OnCommand(CmdPathNotify);
   EXPECT_EQ(tabs.texts, (Strings{"P", "docs", "docs"}));
-  EXPECT_EQ(w.current_tab(), 1);
+  EXPECT_EQ(w.tab_set().current(), 1);
   settings.WriteInt("Conf-Main", "NewTabNoChk", 0);
   settings.WriteString("Etc", "CmdLine", "C:\\P");  // now found: no new tab
   w.OnCommand(CmdPathNotify);
   EXPECT_EQ(tabs.TabCount(), 3);
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
 }
 
 TEST_F(SavedStateTest, TheCommandLinePathOpensAtStartInItsLongForm) {

@@ -30,12 +30,12 @@ class SelectionTest : public test::FilerFixture {
 TEST_F(SelectionTest, SelectedNamesSkipTheParentRow) {
   FilerController& w = Make();
   list.Select({0});
-  EXPECT_EQ(w.SelectedNames(), "");
+  EXPECT_EQ(test::ViewOf(w).SelectedNames(), "");
   list.Select({0, 1, 2});
-  EXPECT_EQ(w.SelectedNames(), "sub|a.txt|");
+  EXPECT_EQ(test::ViewOf(w).SelectedNames(), "sub|a.txt|");
   // Names whose trail byte is "|" survive the round trip.
   list.Select({4, 5});
-  const std::string names = w.SelectedNames();
+  const std::string names = test::ViewOf(w).SelectedNames();
   EXPECT_EQ(names, "ポスト.txt|竹掛け.txt|");
   EXPECT_EQ(SplitNameList(names), (std::vector<std::string_view>{"ポスト.txt", "竹掛け.txt"}));
   EXPECT_EQ(SplitNameList("a|b|rest"), (std::vector<std::string_view>{"a", "b"}));
@@ -44,10 +44,10 @@ TEST_F(SelectionTest, SelectedNamesSkipTheParentRow) {
 TEST_F(SelectionTest, TotalsCountEveryItemAndAddUpFileSizesIn64Bits) {
   FilerController& w = Make();
   list.Select({1, 2, 3});
-  EXPECT_EQ(w.SelectedNamesWithTotals(), "sub|a.txt|b.dat|");
+  EXPECT_EQ(test::ViewOf(w).SelectedNamesWithTotals(), "sub|a.txt|b.dat|");
   EXPECT_EQ(message.CellText(0, 0), "アイテム数：3  サイズ：123");
   list.Select({0, 4, 5});
-  w.SelectedNamesWithTotals();
+  test::ViewOf(w).SelectedNamesWithTotals();
   EXPECT_EQ(message.CellText(0, 0), "アイテム数：2  サイズ：10000000000");
 }
 
@@ -62,7 +62,7 @@ TEST_F(SelectionTest, PathsOfPickListRows) {
   rows.AddPickRow(Found("能力.doc", "C:\\十申"));
   list.SetRowCount(rows.size());
   list.Select({0, 1, 2, 3, 4});
-  EXPECT_EQ(w.SelectedPaths(),
+  EXPECT_EQ(test::ViewOf(w).SelectedPaths(),
             "D:\\Data\\report.txt|D:\\report.txt|D:\\Data\\sub|C:\\十申\\能力.doc|");
   w.LeaveListMode(false);
   // A folder row is its path, whatever its name text shows.
@@ -71,7 +71,7 @@ TEST_F(SelectionTest, PathsOfPickListRows) {
   rows.AddPickRow(Found("Data", "D:\\Data", true));
   list.SetRowCount(rows.size());
   list.Select({0, 1});
-  EXPECT_EQ(w.SelectedPaths(), "C:\\a|D:\\Data|");
+  EXPECT_EQ(test::ViewOf(w).SelectedPaths(), "C:\\a|D:\\Data|");
 }
 
 TEST_F(SelectionTest, PruneVanishedRowsKeepsTheRestInOrder) {

@@ -24,7 +24,7 @@ class TabsTest : public test::FilerFixture {
     w.OpenNewTab("C:\\Q", true);
     w.OpenNewTab("C:\\R", false);
     EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "R"}));
-    EXPECT_EQ(w.current_tab(), 1);
+    EXPECT_EQ(w.tab_set().current(), 1);
     return w;
   }
   Strings Paths(FilerController& w) const {
@@ -41,7 +41,7 @@ TEST_F(TabsTest, NewTabGoesRightOfTheCurrentOneAndIsSelected) {
   EXPECT_EQ(shell.browsed, (Strings{"新規タブのフォルダを選択してください|C:\\Q"}));
   EXPECT_EQ(tabs.texts, (Strings{"P", "Q", "S", "R"}));
   EXPECT_EQ(Paths(w), (Strings{"C:\\P", "C:\\Q", "C:\\S", "C:\\R"}));
-  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(w.tab_set().current(), 2);
   EXPECT_EQ(tabs.selected, 2);
   EXPECT_EQ(fs.current, "C:\\S");
   shell.browse_result.clear();
@@ -56,7 +56,7 @@ TEST_F(TabsTest, SwappingTheLastTabRotatesWithoutListingAgain) {
   w.OnCommand(CmdSwapNextTab);
   EXPECT_EQ(tabs.texts, (Strings{"R", "P", "Q"}));
   EXPECT_EQ(Paths(w), (Strings{"C:\\R", "C:\\P", "C:\\Q"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(tabs.selected, 0);
   EXPECT_EQ(fs.current, "C:\\R");
   EXPECT_EQ(fs.searches.size(), searches);
@@ -70,10 +70,10 @@ TEST_F(TabsTest, NextAndPrevWrap) {
   FilerController& w = ThreeTabs();
   w.OnCommand(CmdNextTab);
   w.OnCommand(CmdNextTab);
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(fs.current, "C:\\P");
   w.OnCommand(CmdPrevTab);
-  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(w.tab_set().current(), 2);
   EXPECT_EQ(fs.current, "C:\\R");
 }
 
@@ -82,18 +82,18 @@ TEST_F(TabsTest, ClosingTabsSelectsTheNeighbourAndKeepsTheLast) {
   w.SelectTab(0);
   w.OnCommand(CmdCloseTab);
   EXPECT_EQ(tabs.texts, (Strings{"Q", "R"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(fs.current, "C:\\Q");
   w.OpenNewTab("C:\\S", false);  // Q, S, R
   w.SelectTab(2);
   w.OnCommand(CmdCloseTab);
   EXPECT_EQ(tabs.texts, (Strings{"Q", "S"}));
-  EXPECT_EQ(w.current_tab(), 1);
+  EXPECT_EQ(w.tab_set().current(), 1);
   EXPECT_EQ(fs.current, "C:\\S");
   w.OnCommand(CmdCloseTab);
   w.OnCommand(CmdCloseTab);  // the only tab stays and is listed again
   EXPECT_EQ(tabs.texts, (Strings{"Q"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(fs.current, "C:\\Q");
 }
 
@@ -150,7 +150,7 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   list.Select({2});
   w.OpenItem();  // Enter switches to that tab
   EXPECT_EQ(w.view_mode(), ViewMode::Normal);
-  EXPECT_EQ(w.current_tab(), 2);
+  EXPECT_EQ(w.tab_set().current(), 2);
   EXPECT_EQ(fs.current, "C:\\R");
 
   // Shift+Enter opens the folder in a new tab and stays in the list.
@@ -175,7 +175,7 @@ TEST_F(TabsTest, TabListSwitchesAndClosesTabs) {
   prompts.answer = Answer::Ok;
   w.OnCommand(CmdDeleteToRecycleBin);
   EXPECT_EQ(tabs.texts, (Strings{"P"}));
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(w.list_kind(), ListKind::TabList);  // the list is shown again, shorter
   EXPECT_EQ(Column(0), (Strings{"P"}));
   w.Cancel();  // Esc goes to the surviving tab's folder
@@ -289,7 +289,7 @@ TEST_F(TabsTest, TabStripClickOnTheCurrentTabRefreshes) {
   tabs.selected = 0;  // the user clicked tab P
   w.OnTabSelectionChange();
   w.OnTabClick();
-  EXPECT_EQ(w.current_tab(), 0);
+  EXPECT_EQ(w.tab_set().current(), 0);
   EXPECT_EQ(fs.current, "C:\\P");
 }
 

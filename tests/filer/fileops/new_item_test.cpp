@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "settings/command_table.h"
+#include "tests/fakes/fake_filer_view.h"
 #include "tests/fakes/filer_fixture.h"
 
 namespace qd {
@@ -22,9 +23,10 @@ class ItemMakerTest : public ::testing::Test {
   }
   std::string Run(ItemKind kind, std::vector<NewItemAnswer> answers, std::string name = "") {
     prompts.new_item_answers = std::move(answers);
-    ItemMaker maker(fs, prompts, [this](std::string_view text) {
+    view.on_message = [this](std::string_view text) {
       log.push_back(std::to_string(prompts.beeps) + " " + std::string(text));
-    });
+    };
+    ItemMaker maker(fs, prompts, view);
     return maker.Run(kind, "C:\\work\\", std::move(name));
   }
   Strings Asked() const {
@@ -35,6 +37,7 @@ class ItemMakerTest : public ::testing::Test {
 
   test::FakeFileSystem fs;
   test::FakePrompts prompts;
+  test::FakeFilerView view;
   Strings log;  // each message after the number of beeps so far
 };
 

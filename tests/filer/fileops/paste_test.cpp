@@ -99,7 +99,7 @@ TEST_F(PasteTest, CutIsPastedOnceWhateverTheShellSays) {
     EXPECT_EQ(LastOperation().operation, 1);
     EXPECT_EQ(LastOperation().title, "ファイル移動中...");
     EXPECT_EQ(Field(), "");
-    EXPECT_EQ(window->clipboard().mode, ClipboardMode::None);
+    EXPECT_EQ(window->file_ops().clipboard().mode, ClipboardMode::None);
     if (result != 0) {
       EXPECT_EQ(Message(), "CANCEL or ERROR");
       EXPECT_EQ(fs.searches.size(), searches);  // not listed again
@@ -228,8 +228,8 @@ TEST_F(PasteTest, FoundItemsAreRecordedByFullPathAndPastedByBareName) {
   window->rows().AddPickRow(Found("/sub", "C:\\data\\sub", true));
   list.SetRowCount(window->rows().size());
   Run({0, 1}, CmdCopy);
-  EXPECT_EQ(window->clipboard().source_folder, "");
-  EXPECT_EQ(window->clipboard().names, "D:\\表示\\ソフト.txt|C:\\data\\sub|");
+  EXPECT_EQ(window->file_ops().clipboard().source_folder, "");
+  EXPECT_EQ(window->file_ops().clipboard().names, "D:\\表示\\ソフト.txt|C:\\data\\sub|");
   EXPECT_EQ(Field(), "copy");
   window->LeaveListMode(true);
   window->ChangeFolder("C:\\dest");
@@ -242,9 +242,9 @@ TEST_F(PasteTest, FoundItemsAreRecordedByFullPathAndPastedByBareName) {
 
 TEST_F(PasteTest, OtherPickListsRecordNothing) {
   Run({2}, CmdCopy);
-  window->CmdTabList();
+  window->OnCommand(CmdTabList);
   Run({0}, CmdCut);
-  EXPECT_EQ(window->clipboard().mode, ClipboardMode::Copy);
+  EXPECT_EQ(window->file_ops().clipboard().mode, ClipboardMode::Copy);
   EXPECT_EQ(Field(), "copy");
 }
 
@@ -357,7 +357,7 @@ TEST_F(PasteTest, DropMovesOrCopiesWhatComesFromElsewhere) {
     settings.WriteInt("Conf-Main", "DropCopy", c.drop_copy);
     keys.ctrl = c.ctrl;
     Make();
-    window->Drop(dropped);
+    window->file_ops().Drop(dropped);
     ASSERT_EQ(shell.operations.size(), 1u);
     EXPECT_EQ(LastOperation().operation, c.operation);
     EXPECT_EQ(LastOperation().from, "C:\\other\\x.txt\0\0"s);
@@ -369,9 +369,9 @@ TEST_F(PasteTest, DropMovesOrCopiesWhatComesFromElsewhere) {
 
 TEST_F(PasteTest, ADropOfItemsFromTheShownFolderAloneEmptiesTheClipboard) {
   Run({2}, CmdCopy);
-  window->Drop({"C:\\data\\a.txt", "C:\\data\\b.dat"});
+  window->file_ops().Drop({"C:\\data\\a.txt", "C:\\data\\b.dat"});
   EXPECT_TRUE(shell.operations.empty());
-  EXPECT_EQ(window->clipboard().mode, ClipboardMode::None);
+  EXPECT_EQ(window->file_ops().clipboard().mode, ClipboardMode::None);
   EXPECT_EQ(Field(), "");
   Run({}, CmdPaste);
   EXPECT_TRUE(shell.operations.empty());
@@ -384,12 +384,12 @@ TEST_F(PasteTest, ADropInAPickListGoesIntoTheSelectedFolder) {
   window->rows().AddPickRow(Found("x.txt", "C:\\data"));
   list.SetRowCount(window->rows().size());
   list.Select({0});
-  window->Drop({"C:\\data\\a.txt", "C:\\other\\y.txt"});
+  window->file_ops().Drop({"C:\\data\\a.txt", "C:\\other\\y.txt"});
   ASSERT_EQ(shell.operations.size(), 1u);
   EXPECT_EQ(LastOperation().from, "C:\\other\\y.txt\0\0"s);
   EXPECT_EQ(LastOperation().to, "C:\\data\\sub\\y.txt\0\0"s);
   list.Select({1});
-  window->Drop({"C:\\other\\y.txt"});
+  window->file_ops().Drop({"C:\\other\\y.txt"});
   EXPECT_EQ(shell.operations.size(), 1u);
   EXPECT_EQ(Message(), "フォルダ未選択");
 }

@@ -9,13 +9,15 @@
 #include "settings/win32/profile_settings_file_win32.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "resources/command_ids.h"
+#include "settings/command_table.h"
 
 namespace qd::e2e {
 namespace {
 
 using test::Win32TempDir;
 
-std::string FileMessageField(HWND main) { return RemoteItemText(GetDlgItem(main, 1004), 0, 1); }
+std::string FileMessageField(HWND main) { return RemoteItemText(GetDlgItem(main, IDC_SEARCH_LINE), 0, 1); }
 
 bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -30,10 +32,10 @@ TEST(QdClipboard, CopyAndCutThroughBoundKeysPasteIntoTheOtherTab) {
     ini.WriteString("Tab", "DIR0", src.path());
     ini.WriteString("Tab", "DIR1", dest.path());
     ini.WriteString("Tab", "CurSel", "0");
-    ini.WriteInt("Key", std::to_string(VK_F5), 32774);  // CmdCopy
-    ini.WriteInt("Key", std::to_string(VK_F6), 32775);  // CmdPaste
-    ini.WriteInt("Key", std::to_string(VK_F7), 32773);  // CmdCut
-    ini.WriteInt("Key", std::to_string(VK_F8), 32803);  // CmdNextTab
+    ini.WriteInt("Key", std::to_string(VK_F5), CmdCopy);
+    ini.WriteInt("Key", std::to_string(VK_F6), CmdPaste);
+    ini.WriteInt("Key", std::to_string(VK_F7), CmdCut);
+    ini.WriteInt("Key", std::to_string(VK_F8), CmdNextTab);
   }
   QdProcess qd(dir.path());
   HWND main = qd.WaitForMainWindow();

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "tests/win32/test_support_win32.h"
+#include "resources/command_ids.h"
 
 namespace qd::e2e {
 
@@ -15,7 +16,7 @@ std::string BuiltQdExe() {
   return path;
 }
 
-HWND FileList(HWND main) { return GetDlgItem(main, 1000); }
+HWND FileList(HWND main) { return GetDlgItem(main, IDC_FILE_LIST); }
 
 int FocusedRow(HWND main) {
   return static_cast<int>(SendMessageA(FileList(main), LVM_GETNEXTITEM, -1, LVNI_FOCUSED));
@@ -43,9 +44,9 @@ std::string SelectedNames(HWND main) {
   }
 }
 
-std::string MessageText(HWND main) { return RemoteItemText(GetDlgItem(main, 1001), 0, 0); }
+std::string MessageText(HWND main) { return RemoteItemText(GetDlgItem(main, IDC_MESSAGE_AREA), 0, 0); }
 
-std::string SearchLineText(HWND main) { return RemoteItemText(GetDlgItem(main, 1004), 0, 0); }
+std::string SearchLineText(HWND main) { return RemoteItemText(GetDlgItem(main, IDC_SEARCH_LINE), 0, 0); }
 
 void PostCharsTo(HWND control, const std::string& bytes) {
   for (unsigned char c : bytes) PostMessageA(control, WM_CHAR, c, 1);
@@ -197,7 +198,7 @@ HWND QdProcess::WaitForDialog(const std::function<bool(HWND)>& wanted, DWORD ms)
 }
 
 HWND QdProcess::WaitForMainWindow(DWORD ms) {
-  main_ = WaitForDialog([](HWND w) { return GetDlgItem(w, 1000) != nullptr; }, ms);
+  main_ = WaitForDialog([](HWND w) { return GetDlgItem(w, IDC_FILE_LIST) != nullptr; }, ms);
   return main_;
 }
 

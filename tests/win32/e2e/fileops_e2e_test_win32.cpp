@@ -8,6 +8,7 @@
 #include "resources/command_ids.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "settings/command_table.h"
 
 namespace qd::e2e {
 namespace {
@@ -66,7 +67,7 @@ TEST(QdFileOps, RenameThroughTheDialogAsksAgainForATakenNameAndRenamesOnDisk) {
   qd.PostKey(VK_DOWN);
   ASSERT_TRUE(test::WaitFor([&] { return RowName(main, SelectedRow(main)) == "ソフト.txt"; }));
 
-  Command(main, CMD_RENAME);
+  Command(main, CmdRename);
   HWND dialog = qd.WaitForPopup();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(ControlText(dialog, IDC_RENAME_BEFORE), "ソフト.txt");
@@ -97,7 +98,7 @@ TEST(QdFileOps, NewFolderThroughTheDialogWithMoreMakesEachAndSelectsThem) {
   HWND main = StartOn(qd, work);
   ASSERT_NE(main, nullptr);
 
-  Command(main, CMD_NEW_FOLDER);
+  Command(main, CmdNewFolder);
   HWND dialog = qd.WaitForPopup();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowTitle(dialog), "新規フォルダ");

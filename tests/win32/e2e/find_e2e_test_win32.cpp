@@ -9,6 +9,7 @@
 #include "resources/command_ids.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "settings/command_table.h"
 
 namespace qd::e2e {
 namespace {
@@ -50,7 +51,7 @@ TEST(QdFind, TheMaskDialogFindsInARealTreeAndEscGoesBackToTheFolder) {
   ASSERT_TRUE(test::WaitFor([&] { return WindowTitle(main) == " Qd - [" + work + "\\*.*]"; }));
   const int listed = RowCount(main);
 
-  PostMessageA(main, WM_COMMAND, CMD_FIND_FILE, 0);
+  PostMessageA(main, WM_COMMAND, CmdFindFile, 0);
   HWND dialog = qd.WaitForPopup();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowTitle(dialog), "ファイル検索（ 区切り： ';' ）");

@@ -15,6 +15,7 @@
 #include "settings/win32/profile_settings_file_win32.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "resources/command_ids.h"
 
 namespace qd::e2e {
 namespace {
@@ -141,7 +142,7 @@ TEST_P(ExtremeSettingsTest, TheFilerShowsItsWindowOnScreenAndEndsWithCodeZero) {
   EXPECT_GT(r.bottom - r.top, 0);
   // The message area and the search line are as wide as several file list
   // columns together; a sum that wrapped round would be a negative width.
-  for (const auto& [pane, column] : {std::pair{1001, 0}, std::pair{1001, 1}, std::pair{1004, 0}}) {
+  for (const auto& [pane, column] : {std::pair{IDC_MESSAGE_AREA, 0}, std::pair{IDC_MESSAGE_AREA, 1}, std::pair{IDC_SEARCH_LINE, 0}}) {
     EXPECT_GE(SendMessageA(GetDlgItem(main, pane), LVM_GETCOLUMNWIDTH, column, 0), 0)
         << pane << " column " << column;
   }
@@ -236,7 +237,7 @@ TEST(QdHardening, AGapInTheNumberedEntriesEndsThemAndIsNotSavedBack) {
   QdProcess qd(dir.path());
   HWND main = qd.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(SendMessageA(GetDlgItem(main, 1002), TCM_GETITEMCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_TAB_STRIP), TCM_GETITEMCOUNT, 0, 0), 2);
   EXPECT_TRUE(WaitForTitle(main, TitleOf(a.path()))) << WindowTitle(main);
   ASSERT_TRUE(EndsNormally(qd));
 

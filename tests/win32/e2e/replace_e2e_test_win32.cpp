@@ -9,6 +9,7 @@
 #include "settings/win32/profile_settings_file_win32.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "settings/command_table.h"
 
 namespace qd::e2e {
 namespace {
@@ -41,7 +42,7 @@ TEST(QdReplace, TypedTextsAndAllRenameEveryMatchingItemOnDisk) {
       test::WaitFor([&] { return WindowTitle(main) == " Qd - [" + files.path() + "\\*.*]"; }));
 
   // The cursor is on "..": every row is in scope, and the dialog starts empty.
-  PostMessageA(main, WM_COMMAND, CMD_REPLACE_NAMES, 0);
+  PostMessageA(main, WM_COMMAND, CmdReplaceNames, 0);
   HWND replace = qd.WaitForBoxWithText("置換前：");
   ASSERT_NE(replace, nullptr);
   EXPECT_EQ(WindowTitle(replace), "ファイル名置換");

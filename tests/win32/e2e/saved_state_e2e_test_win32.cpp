@@ -7,6 +7,7 @@
 #include "settings/win32/profile_settings_file_win32.h"
 #include "tests/win32/e2e/driver_win32.h"
 #include "tests/win32/test_support_win32.h"
+#include "resources/command_ids.h"
 
 namespace qd::e2e {
 namespace {
@@ -74,7 +75,7 @@ TEST(QdSavedState, HandedOverFileIsShownInTheTabThatHasItsFolder) {
 
   QdProcess second(dir.path(), b.File("ソフト.txt"));
   ASSERT_TRUE(second.WaitForExit());
-  HWND tabs = GetDlgItem(main, 1002);
+  HWND tabs = GetDlgItem(main, IDC_TAB_STRIP);
   EXPECT_TRUE(test::WaitFor([&] { return SendMessageA(tabs, TCM_GETCURSEL, 0, 0) == 2; }));
   EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
   EXPECT_TRUE(test::WaitFor([&] { return WindowTitle(main) == " Qd - [" + b.path() + "\\*.*]"; }));
@@ -92,8 +93,8 @@ TEST(QdSavedState, HandedOverFileIsShownInTheTabThatHasItsFolder) {
   QdProcess hand(dir.path(), b.File("zz.txt"));
   ASSERT_TRUE(hand.WaitForExit());
   EXPECT_TRUE(test::WaitFor([&] { return RowName(main, SelectedRow(main)) == "zz.txt"; }));
-  EXPECT_EQ(SendMessageA(GetDlgItem(main, 1002), TCM_GETITEMCOUNT, 0, 0), 1);
-  EXPECT_EQ(RemoteTabText(GetDlgItem(main, 1002), 0), b.path().substr(b.path().rfind('\\') + 1));
+  EXPECT_EQ(SendMessageA(GetDlgItem(main, IDC_TAB_STRIP), TCM_GETITEMCOUNT, 0, 0), 1);
+  EXPECT_EQ(RemoteTabText(GetDlgItem(main, IDC_TAB_STRIP), 0), b.path().substr(b.path().rfind('\\') + 1));
 }
 
 TEST(QdSavedState, AShortPathIsOpenedAndRememberedInItsLongForm) {

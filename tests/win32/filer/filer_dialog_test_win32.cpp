@@ -344,7 +344,7 @@ TEST_F(ListingDialogTest, LongNamesAndPathsAtTheLimitAreListed) {
 }
 
 TEST_F(ListingDialogTest, BoundKeyRunsItsCommand) {
-  settings.WriteInt("Key", "116", 32833);  // F5: toggle the menu bar
+  settings.WriteInt("Key", "116", CmdToggleMenu);  // F5
   FilerDialog& d = Open();
   ASSERT_NE(GetMenu(d.hwnd()), nullptr);
   PostMessageA(Pane(IDC_FILE_LIST), WM_KEYDOWN, VK_F5, 0);
@@ -544,7 +544,7 @@ TEST_F(NavigationDialogTest, TabsOpenAndSwitchInTheRealStrip) {
   HWND strip = Pane(IDC_TAB_STRIP);
   ASSERT_EQ(TabCtrl_GetItemCount(strip), 2);
   EXPECT_EQ(TabCtrl_GetCurSel(strip), 0);
-  SendMessageA(d.hwnd(), WM_COMMAND, 32803, 0);  // CmdNextTab
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdNextTab, 0);
   EXPECT_EQ(TabCtrl_GetCurSel(strip), 1);
   EXPECT_EQ(CurrentDirectory(), folder.File("表示"));
   SendMessageA(d.hwnd(), WM_COMMAND, 32772, 0);  // CmdCloseTab

@@ -1,11 +1,11 @@
-// The display mask, selection by mask, select all and invert, and the two
-// walks of a folder tree into a result list: find and folder expansion.
+// The display mask, selection by mask and invert, and the two walks of a
+// folder tree into a result list: find and folder expansion.
 #include <algorithm>
 #include <vector>
 
 #include "common/path.h"
 #include "common/wildcard.h"
-#include "filer/core/filer_controller.h"
+#include "filer/fileops/file_ops.h"
 #include "filer/fileops/folder_walk.h"
 #include "filer/fileops/mask_dialog.h"
 
@@ -36,25 +36,24 @@ void ShowSelection(FileListPort& list, const std::vector<bool>& selected, int fo
 
 }  // namespace
 
-void FilerController::CmdFileMask() {
-  if (view_mode_ == ViewMode::List) return;
-  const MaskResult r = AskMask(settings_, prompts_, MaskKind::FileMask, mask_, no_folder_);
+void FileOps::FileMask() {
+  if (view_.view_mode() == ViewMode::List) return;
+  const DisplayMask& shown = view_.display_mask();
+  const MaskResult r = AskMask(settings_, prompts_, MaskKind::FileMask, shown.text, shown.no_folder);
   if (!r.ok) return;
-  mask_ = MaskOrDefault(MaskKind::FileMask, r.text);
-  no_folder_ = r.option;
-  FillList();
+  view_.SetDisplayMask({MaskOrDefault(MaskKind::FileMask, r.text), r.option});
 }
 
-void FilerController::CmdMaskSelect() {
+void FileOps::MaskSelect() {
   const MaskResult r = AskMask(settings_, prompts_, MaskKind::SelectMask, "", false);
   if (r.ok) SelectByMask(MaskOrDefault(MaskKind::SelectMask, r.text), r.option);
 }
 
 // The list has one focused row: of the rows that match, the last keeps it,
 // as it would when each took the focus in turn.
-void FilerController::SelectByMask(std::string_view mask_text, bool no_folder) {
+void FileOps::SelectByMask(std::string_view mask_text, bool no_folder) {
   const WildcardMask mask(mask_text);
-  const bool list_mode = view_mode_ == ViewMode::List;
+  const bool list_mode = view_.view_mode() == ViewMode::List;
   const int n = rows_.size();
   std::vector<bool> matches(n, false);
   int last = -1;
@@ -79,11 +78,9 @@ void FilerController::SelectByMask(std::string_view mask_text, bool no_folder) {
   ShowSelection(file_list_, matches, last);
 }
 
-void FilerController::CmdSelectAll() { file_list_.SelectAll(true); }
-
 // A row that is selected or focused loses both states; every other row
 // gets both, so the last of them ends with the focus.
-void FilerController::CmdInvertSelection() {
+void FileOps::InvertSelection() {
   const int n = rows_.size();
   std::vector<bool> on(n, true);
   for (int r = file_list_.NextSelected(-1); r >= 0; r = file_list_.NextSelected(r)) on[r] = false;
@@ -94,34 +91,34 @@ void FilerController::CmdInvertSelection() {
   ShowSelection(file_list_, on, last);
 }
 
-void FilerController::CmdFindFile() {
-  if (view_mode_ == ViewMode::List) return;
+void FileOps::FindFile() {
+  if (view_.view_mode() == ViewMode::List) return;
   const MaskResult r = AskMask(settings_, prompts_, MaskKind::FindFile, "", false);
   if (r.ok) FindFiles(MaskOrDefault(MaskKind::FindFile, r.text));
-  ShowMessage("", false);
+  view_.ShowMessage("", false);
 }
 
-void FilerController::FindFiles(const std::string& mask) { Walk(ListKind::FindResults, mask); }
+void FileOps::FindFiles(const std::string& mask) { Walk(ListKind::FindResults, mask); }
 
-void FilerController::CmdExpandFolder() {
-  if (view_mode_ == ViewMode::List) return;
+void FileOps::ExpandFolder() {
+  if (view_.view_mode() == ViewMode::List) return;
   Walk(ListKind::FolderExpansion, "");
 }
 
 // The rows of a walk go straight into the row store; the list stops taking
 // them at Conf-Main/FolderOpen rows.
-class FilerController::WalkRows : public WalkSink {
+class FileOps::WalkRows : public WalkSink {
  public:
-  explicit WalkRows(FilerController& f) : f_(f) {}
+  explicit WalkRows(FileOps& f) : f_(f) {}
 
   bool GoOn() override {
     WalkProgressPort* progress = f_.walk_progress_;
     if (!progress || !progress->Due()) return true;
     // Only the count: the rows are shown once they are sorted, and painting
     // a growing list would cost the walk more than the count is worth.
-    f_.SetSearchLineField(SearchField::FileInf, std::to_string(f_.rows_.size()));
+    f_.view_.SetSearchLineField(SearchField::FileInf, std::to_string(f_.rows_.size()));
     if (!progress->StopRequested()) return true;
-    f_.SetSearchLineField(SearchField::Mode, kStopped);
+    f_.view_.SetSearchLineField(SearchField::Mode, kStopped);
     return false;
   }
   bool AddFolder(std::string_view path) override {
@@ -137,17 +134,17 @@ class FilerController::WalkRows : public WalkSink {
 
  private:
   bool Room() {
-    if (static_cast<uint32_t>(f_.rows_.size()) < f_.prefs_.folder_open) return true;
-    f_.SetSearchLineField(SearchField::Mode, kStopped);
-    f_.ShowMessage(kLimitReached, false);
+    if (static_cast<uint32_t>(f_.rows_.size()) < f_.view_.preferences().folder_open) return true;
+    f_.view_.SetSearchLineField(SearchField::Mode, kStopped);
+    f_.view_.ShowMessage(kLimitReached, false);
     return false;
   }
 
-  FilerController& f_;
+  FileOps& f_;
 };
 
-void FilerController::Walk(ListKind kind, const std::string& mask) {
-  ShowMessage("Please Wait", true);
+void FileOps::Walk(ListKind kind, const std::string& mask) {
+  view_.ShowMessage("Please Wait", true);
   if (walk_progress_) walk_progress_->Started();
 
   // The selected folder rows, in row order; ".." (or no folder at all)
@@ -158,11 +155,12 @@ void FilerController::Walk(ListKind kind, const std::string& mask) {
   }
   if (starts.empty()) starts.push_back("..");
 
-  if (EnterListMode(kind)) {
+  const std::string shown = fs_.CurrentDirectory();
+  if (view_.EnterListMode(kind)) {
     rows_.Clear(RowStore::Kind::Results);
     // A drive root keeps its backslash: "C:" alone would be whatever folder
     // of the drive the walk entered last.
-    const std::string base = path::WithoutBackslash(list_save_.folder);
+    const std::string base = path::WithoutBackslash(shown);
     WalkRows sink(*this);
     FolderWalk walk(fs_, sink, mask);
     for (const std::string& start : starts) {
@@ -171,15 +169,15 @@ void FilerController::Walk(ListKind kind, const std::string& mask) {
     // The walk entered folder after folder; the folder shown before stays
     // current while the list is shown, so that no folder of the result is
     // held as the current one (which would keep it from being deleted).
-    fs_.ChangeDirectory(path::DriveAsRoot(list_save_.folder));
+    fs_.ChangeDirectory(path::DriveAsRoot(shown));
 
     file_list_.SetRowCount(rows_.size());
-    SortList(1, SortMode::Once);
+    view_.SortList(1, SortMode::Once);
     if (rows_.size() > 0) {
       file_list_.SetSelected(0, true);
       file_list_.SetFocused(0, true);
     }
-    SetSearchLineField(SearchField::FileInf, std::to_string(rows_.size()));
+    view_.SetSearchLineField(SearchField::FileInf, std::to_string(rows_.size()));
   }
   if (walk_progress_) walk_progress_->Ended();
 }
