@@ -14,12 +14,21 @@ std::string Normalise(std::string_view absolute) {
     root = std::string(absolute.substr(0, 2)) + '\\';
     start = 2;
   } else if (absolute.substr(0, 2) == "\\\\") {
-    std::size_t share = cp932::FindChar(absolute, '\\', 2);
-    share = share == std::string_view::npos ? absolute.size()
-                                            : cp932::FindChar(absolute, '\\', share + 1);
-    if (share == std::string_view::npos) share = absolute.size();
-    root = std::string(absolute.substr(0, share)) + '\\';
-    start = share;
+    // The server and the share make the root with the two leading
+    // backslashes; further backslashes between them are a run like any
+    // other. Without a share there is no root yet, so nothing is added.
+    root = "\\\\";
+    start = 2;
+    for (int named = 0; named < 2; ++named) {
+      while (start < absolute.size() && absolute[start] == '\\') ++start;
+      if (start == absolute.size()) break;
+      std::size_t end = cp932::FindChar(absolute, '\\', start);
+      if (end == std::string_view::npos) end = absolute.size();
+      if (named == 1) root += '\\';
+      root += absolute.substr(start, end - start);
+      if (named == 1) root += '\\';
+      start = end;
+    }
   }
   std::vector<std::string_view> parts;
   while (start < absolute.size()) {

@@ -13,7 +13,10 @@ inline constexpr std::size_t kMaxPath = 260;
 
 // An absolute path ("C:\a\.\b\..\c") with its "." and ".." components
 // taken out ("C:\a\c"); ".." never climbs above the root. Runs of
-// backslashes count as one, and a trailing one goes but for the root.
+// backslashes count as one, and a trailing one goes but for the root. A
+// network path keeps exactly its two leading backslashes; its root is
+// "\\server\share\", and one without a share yet ("\\server", "\\")
+// ends without a backslash.
 std::string Normalise(std::string_view absolute);
 
 // A path the filer can hold as a folder: not empty and shorter than

@@ -72,10 +72,23 @@ bool MatchPattern(std::string_view pattern, std::string_view name) {
   return Match(pattern, name, starts.data());
 }
 
+std::vector<std::string_view> SplitMask(std::string_view mask) {
+  std::vector<std::string_view> pieces;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < mask.size(); i += cp932::CharLength(mask, i)) {
+    if (mask[i] != ';') continue;
+    pieces.push_back(mask.substr(start, i - start));
+    start = i + 1;
+  }
+  // The last piece needs no ";" after it, whatever its last byte is.
+  if (start < mask.size() || mask.empty()) pieces.push_back(mask.substr(start));
+  return pieces;
+}
+
 WildcardMask::WildcardMask(std::string_view mask) {
-  std::string terminated = cp932::ToUpper(mask);
-  if (terminated.empty() || terminated.back() != ';') terminated += ';';
-  for (std::string_view piece : SplitTerminated(terminated, ';')) patterns_.emplace_back(piece);
+  // Upper-casing leaves trail bytes alone, so the pieces fall where they did.
+  const std::string upper = cp932::ToUpper(mask);
+  for (std::string_view piece : SplitMask(upper)) patterns_.emplace_back(piece);
 }
 
 bool WildcardMask::Matches(std::string_view name) const {

@@ -15,8 +15,14 @@ namespace qd {
 // at most the product of the two lengths, however many "*" there are.
 bool MatchPattern(std::string_view pattern, std::string_view name);
 
-// A mask split into its patterns, upper-cased once. A mask that does not end
-// in ";" is read as if it did; a piece may be empty and matches no name.
+// The patterns of a mask: the pieces between the ";" characters (a trail
+// byte 3B, as in FC 3B, is no ";"). A mask that does not end in ";" is read
+// as if it did, so "a;b" and "a;b;" are the same two pieces; a piece may be
+// empty, and so is the one piece of an empty mask.
+std::vector<std::string_view> SplitMask(std::string_view mask);
+
+// A mask split into its patterns (SplitMask), upper-cased once. An empty
+// piece matches no name.
 class WildcardMask {
  public:
   explicit WildcardMask(std::string_view mask);

@@ -70,11 +70,11 @@ bool SaveLines(const std::string& path, const std::vector<std::string>& lines) {
 }
 
 // A section header is "[" name "]" (text after the first "]" is ignored); a
-// "[" line without "]" is not a header.
+// "[" line without "]" is not a header. The trail byte of ゾ (83 5D) is no "]".
 std::optional<std::string_view> HeaderName(std::string_view line) {
   line = Trim(line);
   if (line.empty() || line.front() != '[') return std::nullopt;
-  const std::size_t close = line.find(']');
+  const std::size_t close = cp932::FindChar(line, ']');
   if (close == std::string_view::npos) return std::nullopt;
   return line.substr(1, close - 1);
 }

@@ -26,7 +26,7 @@ FilerController::FilerController(FilerPorts p, std::string program_folder, std::
       walk_progress_(p.walk_progress),
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)),
-      rows_(p.fs),
+      rows_([&fs = p.fs](uint64_t utc, uint64_t* local) { return fs.ToLocalFileTime(utc, local); }),
       history_(p.history),
       file_ops_({p.settings, p.prompts, p.file_list, p.fs, p.shell, p.keys, p.walk_progress}, *this,
                 rows_) {

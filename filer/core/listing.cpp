@@ -5,15 +5,15 @@
 #include "filer/core/filer_app.h"
 #include "filer/core/filer_controller.h"
 #include "common/name_list.h"
+#include "common/wildcard.h"
 
 namespace qd {
 
 namespace {
 
 // The pieces of a mask, "a;b" or "a;b;"; a piece may be empty.
-std::vector<std::string> MaskPieces(std::string mask) {
-  if (mask.empty() || mask.back() != ';') mask += ';';
-  const std::vector<std::string_view> views = SplitTerminated(mask, ';');
+std::vector<std::string> MaskPieces(std::string_view mask) {
+  const std::vector<std::string_view> views = SplitMask(mask);
   return std::vector<std::string>(views.begin(), views.end());
 }
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "filer/ports/history_store_port.h"
+#include "filer/model/history_store.h"
 
 namespace qd {
 

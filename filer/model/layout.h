@@ -4,7 +4,7 @@
 
 #include <initializer_list>
 
-#include "filer/ports/frame_port.h"
+#include "filer/model/screen_rects.h"
 
 namespace qd {
 

@@ -179,7 +179,7 @@ std::string RowStore::Text(int row, int column) const {
       return folder ? std::string(kDirSizeText) : std::to_string(r.size);
     case 3: {
       uint64_t local = 0;
-      return fs_->ToLocalFileTime(r.time, &local) ? DateText(local) : std::string(kNoDateText);
+      return to_local_(r.time, &local) ? DateText(local) : std::string(kNoDateText);
     }
     case 4:
       return AttributeText(r.attributes);

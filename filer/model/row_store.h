@@ -5,14 +5,21 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "filer/model/found_entry.h"
 #include "filer/model/pick_row.h"
-#include "filer/ports/file_system_port.h"
 
 namespace qd {
+
+// Turns a UTC file time into local time for the Date column; false when it
+// cannot be converted (the text is then the one for no date). The system's
+// conversion lives with the file system, which the store does not reach.
+using LocalTimeConversion = std::function<bool(uint64_t utc, uint64_t* local)>;
 
 class RowStore {
  public:
@@ -21,7 +28,7 @@ class RowStore {
   // rows: a walk may list a million).
   enum class Kind { Entries, Picks, Results };
 
-  explicit RowStore(FileSystemPort& fs) : fs_(&fs) {}
+  explicit RowStore(LocalTimeConversion to_local) : to_local_(std::move(to_local)) {}
 
   void Clear(Kind kind = Kind::Entries);
   Kind kind() const { return kind_; }
@@ -118,7 +125,7 @@ class RowStore {
   std::string_view SortText(int order, const Row& r) const;
   static int ComparePicks(int column, const PickRow& a, const PickRow& b);
 
-  FileSystemPort* fs_;
+  LocalTimeConversion to_local_;
   Kind kind_ = Kind::Entries;
   std::string arena_;
   std::vector<Row> rows_;

@@ -7,16 +7,9 @@
 #include <string_view>
 
 #include "common/file_attributes.h"
+#include "filer/model/found_entry.h"
 
 namespace qd {
-
-// One entry of a directory search.
-struct FoundEntry {
-  std::string_view name;
-  uint32_t attributes;
-  uint64_t size;        // all 64 bits
-  uint64_t write_time;  // FILETIME: 100 ns since 1601-01-01, UTC
-};
 
 class EntrySink {
  public:

@@ -3,26 +3,11 @@
 
 #include <string_view>
 
+#include "filer/model/screen_rects.h"
+
 namespace qd {
 
-struct PaneRect {
-  int x, y, width, height;
-  bool operator==(const PaneRect&) const = default;
-};
-
 enum class Pane { TabStrip, FileList, SearchLine, MessageArea };
-
-// A rectangle in screen coordinates.
-struct ScreenRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool operator==(const ScreenRect&) const = default;
-};
-
-// Where a window rectangle would lie among the monitors.
-struct WorkAreas {
-  bool meets_any = true;  // it overlaps the work area of some monitor
-  ScreenRect nearest;     // the work area of the monitor nearest to it
-};
 
 struct WindowState {
   int left = 0, top = 0, right = 0, bottom = 0;  // screen coordinates

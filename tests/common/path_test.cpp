@@ -28,6 +28,43 @@ TEST(PathRules, BackslashesAreAddedAndRemovedOnlyWhereTheyAreCharacters) {
   EXPECT_EQ(Join("C:\\", "a.txt"), "C:\\a.txt");
 }
 
+// A normal form is its own normal form, so each expected text is checked
+// again as an input.
+TEST(PathRules, NormaliseTakesOutDotsAndDoubledSeparators) {
+  struct Case {
+    const char* path;
+    const char* normal;
+  } cases[] = {
+      {"C:\\a\\.\\b\\..\\c", "C:\\a\\c"},
+      {"C:\\..\\..", "C:\\"},
+      {"C:\\a\\\\b\\", "C:\\a\\b"},
+      {"C:", "C:\\"},
+      {"C:\\十申\\..\\表示\\.", "C:\\表示"},  // 申 and 表 carry 0x5C trail bytes
+      {"C:\\十申\\", "C:\\十申"},
+      {"C:\\予定表\\ソフト.txt", "C:\\予定表\\ソフト.txt"},
+      // A network path: the server and the share are its root.
+      {"\\\\srv\\share\\a\\..\\b", "\\\\srv\\share\\b"},
+      {"\\\\srv\\share", "\\\\srv\\share\\"},
+      {"\\\\srv\\share\\..\\..", "\\\\srv\\share\\"},
+      {"\\\\srv\\\\share", "\\\\srv\\share\\"},
+      {"\\\\srv\\\\share\\\\a\\", "\\\\srv\\share\\a"},
+      {"\\\\\\srv\\share", "\\\\srv\\share\\"},
+      {"\\\\十申\\表示\\ソフト.txt", "\\\\十申\\表示\\ソフト.txt"},
+      {"\\\\srv\\十申\\..", "\\\\srv\\十申\\"},
+      // Without a share yet: no doubled backslash after the leading two.
+      {"\\\\srv", "\\\\srv"},
+      {"\\\\srv\\", "\\\\srv"},
+      {"\\\\srv\\\\", "\\\\srv"},
+      {"\\\\十申\\", "\\\\十申"},
+      {"\\\\", "\\\\"},
+      {"\\\\\\", "\\\\"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Normalise(c.path), c.normal) << c.path;
+    EXPECT_EQ(Normalise(c.normal), c.normal) << c.normal;
+  }
+}
+
 TEST(PathRules, LastComponentAndFolderSplitAtTheLastRealBackslash) {
   struct Case {
     const char* path;

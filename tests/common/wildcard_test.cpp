@@ -102,9 +102,8 @@ TEST(MatchPattern, AgreesWithTheRecursiveDefinitionOnRandomPairs) {
     const bool want = Reference(pattern, name, 0);
     matched += want;
     ASSERT_EQ(MatchPattern(pattern, name), want) << Hex(pattern) << " vs " << Hex(name);
-    // A mask's empty piece matches nothing at all, and a lone lead byte at
-    // the end of a mask takes the ";" that ends it as its trail byte.
-    if (!pattern.empty() && pattern.back() != '\x83') {
+    // A pattern is a mask of one piece; but an empty piece matches nothing.
+    if (!pattern.empty()) {
       ASSERT_EQ(WildcardMask(pattern).Matches(name), want) << Hex(pattern) << " vs " << Hex(name);
     }
   }
@@ -143,8 +142,44 @@ TEST(WildcardMask, SplitsAtSemicolonsAndUpperCasesSingleBytesOnly) {
   EXPECT_TRUE(WildcardMask("x?z").Matches("XYZ"));
   EXPECT_TRUE(WildcardMask("X?Z").Matches("xyz"));
   EXPECT_FALSE(WildcardMask("X?Z").Matches("x表z"));
-  // A ";" never hides in a trail byte (they start at 40), but 5C ones do.
-  EXPECT_EQ(WildcardMask("表*;ソ*").patterns(), (std::vector<std::string>{"表*", "ソ*"}));
+  // A last piece that ends in a trail byte 3B is matched all the same.
+  const WildcardMask trail(";*.TXT;*\xFC\x3B");
+  EXPECT_TRUE(trail.Matches("x\xFC\x3B"));
+  EXPECT_TRUE(trail.Matches("ソフト.txt"));
+  EXPECT_FALSE(trail.Matches("x"));
+}
+
+// A lead byte takes the byte after it, so FC 3B is one character and its 3B
+// no ";"; 5C trail bytes (表, ソ) and 7C ones (ポ) are no separators either.
+TEST(SplitMask, CutsAtSemicolonCharactersAndKeepsAnUnendedLastPiece) {
+  using Pieces = std::vector<std::string>;
+  const std::string fc3b = "\xFC\x3B";
+  const struct {
+    std::string mask;
+    Pieces pieces;
+  } cases[] = {
+      {"*.txt;*.doc", {"*.txt", "*.doc"}},
+      {"*.txt;*.doc;", {"*.txt", "*.doc"}},
+      {"", {""}},
+      {";", {""}},
+      {";;", {"", ""}},
+      {";*", {"", "*"}},
+      {"表*;ソ*", {"表*", "ソ*"}},
+      {"ポスト.txt;予定表.xls", {"ポスト.txt", "予定表.xls"}},
+      {"*.txt;*" + fc3b, {"*.txt", "*" + fc3b}},
+      {"*.txt;" + fc3b, {"*.txt", fc3b}},
+      {fc3b, {fc3b}},
+      {fc3b + ";a", {fc3b, "a"}},
+      {"a;" + fc3b + ";", {"a", fc3b}},
+      {"a;\x83", {"a", "\x83"}},  // a lone lead byte at the end is a character
+  };
+  for (const auto& c : cases) {
+    const std::vector<std::string_view> views = SplitMask(c.mask);
+    EXPECT_EQ(Pieces(views.begin(), views.end()), c.pieces) << Hex(c.mask);
+    Pieces upper = c.pieces;
+    for (std::string& piece : upper) piece = cp932::ToUpper(piece);
+    EXPECT_EQ(WildcardMask(c.mask).patterns(), upper) << Hex(c.mask);
+  }
 }
 
 }  // namespace

@@ -204,6 +204,10 @@ class FakeFileSystem : public FileSystemPort {
     *local = utc + offset;
     return utc < 0x7000000000000000ull;
   }
+  // The same conversion as a row store takes it.
+  auto LocalTime() {
+    return [this](uint64_t utc, uint64_t* local) { return ToLocalFileTime(utc, local); };
+  }
 
   // Wildcards: "*" any run of characters, "?" one character (a double-byte
   // one included); single-byte letters match without regard to case; "*.*"

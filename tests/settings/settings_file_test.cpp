@@ -5,7 +5,6 @@
 #include <climits>
 
 #include "settings/ini_settings_file.h"
-#include "tests/settings/hand_edited_cases.h"
 #include "tests/fakes/temp_dir.h"
 
 namespace qd {
@@ -113,18 +112,6 @@ TEST_F(IniFileTest, StringsRoundTripHardNames) {
   for (int i = 0; i < static_cast<int>(std::size(names)); ++i) {
     EXPECT_EQ(ini.ReadString("History", "path" + std::to_string(i), "?"), names[i]);
   }
-}
-
-// Hand-edited files: each reads as a definite value and nothing breaks.
-TEST_F(IniFileTest, HandEditedFilesReadAsDefiniteValues) {
-  test::ExpectHandEditedFilesRead(ini,
-                                  [&](const std::string& bytes) { TempDir::Write(path, bytes); });
-}
-
-TEST_F(IniFileTest, SectionsAreWrittenWholeAndLineBreaksRefused) {
-  test::ExpectSectionsWrittenWhole(
-      ini, [&](const std::string& bytes) { TempDir::Write(path, bytes); },
-      [&] { return TempDir::Read(path); });
 }
 
 TEST_F(IniFileTest, WriteIntoHandEditedFileKeepsItsOtherLines) {

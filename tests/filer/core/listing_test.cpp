@@ -117,6 +117,16 @@ TEST_F(ListingTest, OneSearchServesBothPassesOfAPiece) {
   EXPECT_EQ(fs.searches, (Strings{"*.txt", "*.doc", "*"}));
 }
 
+// FC 3B is one character: the mask ends in a piece, not in a ";".
+TEST_F(ListingTest, AMaskWhoseLastCharacterEndsInTheByteOfASemicolonKeepsItsLastPiece) {
+  const std::string name = std::string("x") + "\xFC\x3B";
+  AddFile("C:\\data", name, 1);
+  settings.WriteString("FileMask", "No0", "*.txt;*\xFC\x3B");
+  Make();
+  EXPECT_EQ(fs.searches, (Strings{"*.txt", "*\xFC\x3B"}));
+  EXPECT_EQ(Names(), (Strings{"b.txt", name}));
+}
+
 TEST_F(ListingTest, RootAndUnreadableFolders) {
   fs.current = "D:\\";
   AddFile("D:\\", "zeta.txt");

@@ -17,7 +17,7 @@ class ResultRowsTest : public ::testing::Test {
     return out;
   }
   test::FakeFileSystem fs;
-  RowStore rows{fs};
+  RowStore rows{fs.LocalTime()};
 };
 
 TEST_F(ResultRowsTest, FoldersAndFilesCarryTheirTextsAndMeaning) {

@@ -187,13 +187,13 @@ TEST(RowStoreSort, MatchesAPlainStableSortFromAnyOrder) {
       for (const bool ascending : {true, false}) {
         if (column < 0 && !ascending) continue;  // the listing order only ascends
         SCOPED_TRACE("from the shuffled order, column " + std::to_string(column));
-        RowStore rows(fs);
+        RowStore rows(fs.LocalTime());
         fill(rows);
         std::vector<int> shown = shuffled;
         SortAndCheck(fs, rows, entries, shown, column, ascending);
       }
     }
-    RowStore rows(fs);
+    RowStore rows(fs.LocalTime());
     fill(rows);
     std::vector<int> shown = shuffled;
     for (const auto& step : steps) {

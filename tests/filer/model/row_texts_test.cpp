@@ -29,7 +29,7 @@ TEST(RowTexts, NameAndExtensionSplitAtTheLastDot) {
       {"space name.txt", "space name", ".txt"},
   };
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   for (const Case& c : cases) rows.AddEntry({c.name, kAttrArchive, 1, 0});
   for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
     EXPECT_EQ(rows.Text(i, 0), cases[i].name_text) << cases[i].name;
@@ -41,7 +41,7 @@ TEST(RowTexts, NameAndExtensionSplitAtTheLastDot) {
 
 TEST(RowTexts, FolderRowsAndSizes) {
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   rows.AddEntry({"表示", kAttrDirectory, 0, 0});
   rows.AddEntry({"..", kAttrDirectory, 0, 0});
   rows.AddEntry({"big.iso", kAttrArchive, 5000000000ull, 0});
@@ -94,7 +94,7 @@ TEST(RowTexts, DatesOfEveryRangeHaveOneFormatAndWidth) {
 TEST(RowTexts, DateColumnShowsLocalTimeOrNoDate) {
   test::FakeFileSystem fs;
   fs.offset = 9ull * 3600 * 10000000;  // nine hours east
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   rows.AddEntry({"a", 0, 0, 126081255030000000ull});
   rows.AddEntry({"b", 0, 0, 0x7FFFFFFFFFFFFFFFull});  // the fake cannot convert it
   EXPECT_EQ(rows.Text(0, 3), " 2000/07/15 18:05:03");
@@ -103,7 +103,7 @@ TEST(RowTexts, DateColumnShowsLocalTimeOrNoDate) {
 
 TEST(RowStore, SizeSortIsNumericAtAnyLengthAndFoldersFirst) {
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   const uint64_t sizes[] = {100, 9, 10, 12345678901ull, 0, 99999999999999ull};
   for (uint64_t s : sizes) rows.AddEntry({"f" + std::to_string(s), 0, s, 0});
   rows.AddEntry({"dir", kAttrDirectory, 0, 0});
@@ -137,7 +137,7 @@ TEST(RowStore, AttributeSortOrdersLikeTheAttributeText) {
       {kAttrArchive | kAttrSystem, "A---S"},
   };
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   std::vector<std::string> expected;
   for (const auto& a : ascending) expected.push_back(a.text);
   for (int i = static_cast<int>(std::size(ascending)) - 1; i >= 0; --i) {
@@ -159,7 +159,7 @@ TEST(RowStore, NumberTextsCompareNumerically) {
 
 TEST(RowStore, SortReturnsWhereEveryRowWent) {
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   for (const char* n : {"c", "a", "b"}) rows.AddEntry({n, 0, 0, 0});
   const std::vector<int> moved = rows.Sort(0, true);
   EXPECT_EQ(moved, (std::vector<int>{2, 0, 1}));
@@ -168,7 +168,7 @@ TEST(RowStore, SortReturnsWhereEveryRowWent) {
 
 TEST(RowStore, PickRowsKeepTheirMeaningBesideTheirTexts) {
   test::FakeFileSystem fs;
-  RowStore rows(fs);
+  RowStore rows(fs.LocalTime());
   rows.Clear(RowStore::Kind::Picks);
   rows.AddPickRow({.name_text = "/sub", .path_text = "C:\\data\\sub", .number_text = "10",
                    .path = "C:\\data\\sub", .tab = -1, .folder = true});

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "common/win32/handles_win32.h"
-#include "tests/settings/hand_edited_cases.h"
+#include "tests/contracts/settings_file_cases.h"
 #include "tests/win32/test_support_win32.h"
 
 namespace qd {

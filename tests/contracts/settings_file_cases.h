@@ -1,6 +1,6 @@
-// Hand-edited Qd.ini files and what one entry of each reads as. Shared by
-// the portable store's tests and the profile API's tests under Wine, so that
-// both give the same definite value.
+// Hand-edited Qd.ini files and what one entry of each reads as, and whole
+// sections written. The portable store runs them natively, the profile API
+// under Wine, so that both give the same definite value.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -17,9 +17,10 @@ namespace qd::test {
 struct HandEditedCase {
   const char* what;
   std::string content;
-  std::string key;        // in section "S"
-  int32_t int_value;      // ReadInt with default 7
-  std::string str_value;  // ReadString with default "def"
+  std::string key;
+  int32_t int_value;          // ReadInt with default 7
+  std::string str_value;      // ReadString with default "def"
+  std::string section = "S";  // where the key is read
 };
 
 inline std::vector<HandEditedCase> HandEditedCases() {
@@ -41,6 +42,11 @@ inline std::vector<HandEditedCase> HandEditedCases() {
       {"text after ]", "[S] comment\r\nK=6\r\n", "K", 6, "6"},
       {"binary junk", std::string("[S]\r\n") + std::string("\0\x01\xff=", 4) + "\r\nK=5\r\n", "K",
        5, "5"},
+      // ゾ is 83 5D: its trail byte is no "]".
+      {"section name with a ] trail byte", "[ゾーン]\r\nK=6\r\n", "K", 6, "6", "ゾーン"},
+      {"a one-character name, sections around it", "[S]\r\nK=1\r\n[ゾ]\r\nK=2\r\n[T]\r\nK=3\r\n",
+       "K", 2, "2", "ゾ"},
+      {"its only ] a trail byte: no header", "[S]\r\nJ=1\r\n[ゾ\r\nK=4\r\n", "K", 4, "4"},
   };
 }
 
@@ -50,10 +56,10 @@ inline void ExpectHandEditedFilesRead(SettingsFile& store,
                                       const std::function<void(const std::string&)>& write) {
   for (const HandEditedCase& c : HandEditedCases()) {
     write(c.content);
-    EXPECT_EQ(store.ReadInt("S", c.key, 7), c.int_value) << c.what;
-    EXPECT_EQ(store.ReadString("S", c.key, "def"), c.str_value) << c.what;
+    EXPECT_EQ(store.ReadInt(c.section, c.key, 7), c.int_value) << c.what;
+    EXPECT_EQ(store.ReadString(c.section, c.key, "def"), c.str_value) << c.what;
     // A whole-section read gives what the key reads give.
-    const SettingsSection section = store.ReadSection("S");
+    const SettingsSection section = store.ReadSection(c.section);
     EXPECT_EQ(SectionInt(section, c.key, 7), c.int_value) << c.what;
     EXPECT_EQ(SectionValue(section, c.key, "def"), c.str_value) << c.what;
   }
