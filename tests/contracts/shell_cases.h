@@ -7,8 +7,9 @@
 // wants an operation done says yes to them with kFofNoConfirmation.
 //
 // Where Windows and Wine differ the cases keep out of the way: Wine's move
-// of a missing item, or of an item onto itself, reports done; Windows
-// refuses both, and so does the fake.
+// of a missing item, or of an item onto itself, reports done, and it asks
+// before deleting a missing item; Windows refuses all three without a
+// question, and so does the fake.
 #pragma once
 
 #include <gtest/gtest.h>
