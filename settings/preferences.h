@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/point_font.h"
 #include "settings/preference_table.h"
 #include "settings/settings_file.h"
 
@@ -34,20 +35,5 @@ Preferences ReadPreferences(SettingsFile& settings);
 // Stored colours may carry a top byte (the text default -1); the panes draw
 // the three low bytes, so -1 is white.
 constexpr Colour ColourForDrawing(Colour c) { return c & 0x00FFFFFFu; }
-
-// The point font is made at FontSize x 10 tenths of a point (a hand-edited
-// size that would overflow is held at the limit).
-constexpr int FontTenths(int font_size) {
-  const long long t = static_cast<long long>(font_size) * 10;
-  return t > 0x7FFFFFFF ? 0x7FFFFFFF : t < -0x7FFFFFFF ? -0x7FFFFFFF : static_cast<int>(t);
-}
-
-// Height of that font for a screen of `dpi` pixels per inch: the point size
-// turned into pixels, negative to ask for the character height.
-constexpr int PointFontHeight(int tenths, int dpi) {
-  long long px = static_cast<long long>(dpi) * tenths / 720;
-  if (px < 0) px = -px;
-  return px > 0x7FFFFFFF ? -0x7FFFFFFF : -static_cast<int>(px);
-}
 
 }  // namespace qd

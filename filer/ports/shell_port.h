@@ -20,17 +20,26 @@ class ShellPort {
     std::string target;
     bool folder = false;
     bool loaded = false;  // the file is a shortcut at all
+    std::string arguments = {};
   };
-  // Loads a .lnk file, resolves it without a window and reads its target.
+  // Loads a .lnk file, resolves it without a window and reads its target
+  // and arguments.
   virtual Shortcut ResolveShortcut(const std::string& lnk) = 0;
+  // Writes a shortcut to `target` (over any file at `lnk`); false when it
+  // cannot be written.
+  struct NewShortcut {
+    std::string target, arguments, working_folder, description;
+  };
+  virtual bool SaveShortcut(const std::string& lnk, const NewShortcut& shortcut) = 0;
   // The shell's folder browser, starting at `initial`; false when cancelled.
   virtual bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
                                std::string* chosen) = 0;
 
   // One copy, move or delete of many items by the shell, which asks its own
   // questions and shows its own progress. `from` and `to` are double-NUL
-  // lists; `to` is empty for a delete. Returns 0 when done, anything else
-  // for a failure or a cancel.
+  // lists; `to` is empty for a delete. Returns 0 when done,
+  // kShellCancelled when the user cancelled (a question answered so
+  // included), anything else for a failure.
   struct FileOperation {
     int operation = 0;  // 1 move, 2 copy, 3 delete: the shell's own codes
     std::string from, to;
@@ -51,9 +60,13 @@ class ShellPort {
   virtual std::unique_ptr<ChangeWatch> WatchFolder(const std::string& folder) = 0;
 };
 
+// What a file operation the user cancelled returns (the system's own code).
+inline constexpr int kShellCancelled = 1223;
+
 // Flags of a shell file operation.
 inline constexpr uint32_t kFofMultiDestFiles = 0x01;
 inline constexpr uint32_t kFofRenameOnCollision = 0x08;
+inline constexpr uint32_t kFofNoConfirmation = 0x10;  // "yes" to every question
 inline constexpr uint32_t kFofAllowUndo = 0x40;
 
 }  // namespace qd

@@ -3,6 +3,7 @@
 #include <ole2.h>
 
 #include "common/cp932.h"
+#include "common/win32/module_path_win32.h"
 #include "filer/win32/filer_dialog_win32.h"
 
 namespace qd {
@@ -25,11 +26,7 @@ void Win32Startup::ShowInitialisationError() { MessageBoxA(nullptr, "初期化�
 
 void Win32Startup::LoadRichEdit() { rich_edit_.reset(LoadLibraryA("riched20.dll")); }
 
-std::string Win32Startup::ModulePath() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  return std::string(path, n < MAX_PATH ? n : 0);
-}
+std::string Win32Startup::ModulePath() { return ModuleFilePath(); }
 
 std::string Win32Startup::CommandLine() {
   const char* cl = GetCommandLineA();

@@ -3,51 +3,25 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include <cstring>
-
+#include "common/win32/font_win32.h"
+#include "common/win32/modal_dialog_win32.h"
 #include "resources/command_ids.h"
 #include "filer/win32/menu_bar_win32.h"
 #include "settings/command_table.h"
 
 namespace qd {
 
-namespace {
-
-INT_PTR CALLBACK AboutProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM) {
-  if (msg == WM_INITDIALOG) return TRUE;
-  if (msg == WM_COMMAND && (LOWORD(wp) == IDOK || LOWORD(wp) == IDCANCEL)) {
-    EndDialog(hwnd, LOWORD(wp));
-    return TRUE;
-  }
-  return FALSE;
-}
-
-}  // namespace
-
 FilerDialog::FilerDialog(SettingsFile& settings, std::string program_folder,
                          std::string pending_path)
     : settings_(settings),
       program_folder_(std::move(program_folder)),
       pending_path_(std::move(pending_path)) {
-  // A missing shell object only disables the features that need it.
-  com_initialised_ = SUCCEEDED(CoInitialize(nullptr));
-  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                 shell_link_.put_void()))) {
-    shell_link_->QueryInterface(IID_IPersistFile, shell_link_file_.put_void());
-  }
-  SHGetMalloc(shell_malloc_.put());
-  SHGetDesktopFolder(desktop_folder_.put());
   icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_QD));
 }
 
-FilerDialog::~FilerDialog() {
-  hwnd_.reset();
-  desktop_folder_.reset();
-  shell_malloc_.reset();
-  shell_link_file_.reset();
-  shell_link_.reset();
-  if (com_initialised_) CoUninitialize();
-}
+// The window goes first: its panes' adapters and the filer may still be
+// called while it is destroyed.
+FilerDialog::~FilerDialog() { hwnd_.reset(); }
 
 bool FilerDialog::Create() {
   INITCOMMONCONTROLSEX icc{};
@@ -131,9 +105,7 @@ void FilerDialog::OnInitDialog() {
 
   tab_strip_.Attach(GetDlgItem(w, IDC_TAB_STRIP));
   prompts_.SetOwner(w);
-  shell_ =
-      std::make_unique<Win32Shell>(shell_link_.get(), shell_link_file_.get(), shell_malloc_.get());
-  shell_->SetOwner(w);
+  shell_.SetOwner(w);
   file_list_.Attach(GetDlgItem(w, IDC_FILE_LIST));
   history_.Attach(GetDlgItem(w, IDC_HISTORY_STORE));
   message_area_.Attach(GetDlgItem(w, IDC_MESSAGE_AREA));
@@ -145,7 +117,7 @@ void FilerDialog::OnInitDialog() {
 
   filer_ = std::make_unique<FilerController>(
       FilerPorts{settings_, *this, prompts_, file_list_, message_area_, search_line_, history_, fs_,
-                 keys_, tab_strip_, *shell_, &walk_progress_},
+                 keys_, tab_strip_, shell_, &walk_progress_},
       program_folder_, pending_path_);
   file_list_.SetRows(&filer_->rows());
   filer_->Initialise();
@@ -203,8 +175,7 @@ INT_PTR FilerDialog::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 
 bool FilerDialog::OnSysCommand(WPARAM id) {
   if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX), hwnd(), AboutProc,
-                    0);
+    ModalDialog().Run(hwnd(), IDD_ABOUTBOX);  // OK and Cancel close it
     return true;
   }
   // Compared whole: masked with 0xFFF0 it would read as another command.
@@ -335,14 +306,7 @@ WorkAreas FilerDialog::WorkAreasFor(const ScreenRect& r) {
 }
 
 void FilerDialog::SetPaneFont(std::string_view face, int tenths) {
-  LOGFONTA lf{};
-  HDC screen = GetDC(nullptr);
-  lf.lfHeight = PointFontHeight(tenths, GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
-  lf.lfCharSet = DEFAULT_CHARSET;
-  const std::size_t n = face.size() < LF_FACESIZE - 1 ? face.size() : LF_FACESIZE - 1;
-  std::memcpy(lf.lfFaceName, face.data(), n);
-  UniqueFont font(CreateFontIndirectA(&lf));
+  UniqueFont font = CreatePointFont(face, tenths);
   for (Pane pane : {Pane::FileList, Pane::MessageArea, Pane::SearchLine, Pane::TabStrip}) {
     SendMessageA(PaneWindow(pane), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
   }

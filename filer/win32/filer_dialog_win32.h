@@ -3,11 +3,11 @@
 #pragma once
 
 #include <windows.h>
-#include <shlobj.h>
 
 #include <memory>
 #include <string>
 
+#include "common/win32/com_win32.h"
 #include "common/win32/handles_win32.h"
 #include "filer/core/filer_controller.h"
 #include "filer/win32/file_system_win32.h"
@@ -60,6 +60,8 @@ class FilerDialog : public FramePort {
   void OnDropFiles(HDROP drop);
   HWND PaneWindow(Pane pane) const;
 
+  // COM for the shell's objects, first in and last out.
+  ComInitialisation com_;
   SettingsFile& settings_;
   std::string program_folder_;
   std::string pending_path_;
@@ -72,19 +74,12 @@ class FilerDialog : public FramePort {
   TabControlStrip tab_strip_;
   MessageBoxPrompts prompts_;
   MessagePumpProgress walk_progress_;
-  std::unique_ptr<Win32Shell> shell_;
+  Win32Shell shell_;
   std::unique_ptr<FilerController> filer_;
   UniqueFont font_;
   UniqueMenu detached_menu_;
   HICON icon_ = nullptr;
   bool closed_ = false;
-
-  // Shell objects that live as long as the window.
-  bool com_initialised_ = false;
-  ComPtr<IShellLinkA> shell_link_;
-  ComPtr<IPersistFile> shell_link_file_;
-  ComPtr<IMalloc> shell_malloc_;
-  ComPtr<IShellFolder> desktop_folder_;
 };
 
 }  // namespace qd

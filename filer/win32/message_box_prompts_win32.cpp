@@ -1,7 +1,6 @@
 #include "filer/win32/message_box_prompts_win32.h"
 
-#include <string>
-
+#include "common/win32/message_box_win32.h"
 #include "filer/fileops/win32/mask_dialog_win32.h"
 #include "filer/fileops/win32/new_item_dialog_win32.h"
 #include "filer/fileops/win32/rename_dialog_win32.h"
@@ -10,17 +9,12 @@
 namespace qd {
 
 Answer MessageBoxPrompts::AskOkCancel(std::string_view text) {
-  const std::string t(text);
-  return MessageBoxA(owner_, t.c_str(), "Qd", MB_OKCANCEL | MB_ICONQUESTION) == IDOK
-             ? Answer::Ok
-             : Answer::Cancel;
+  return AskOkCancelBox(owner_, text) ? Answer::Ok : Answer::Cancel;
 }
 
-void MessageBoxPrompts::ShowError(std::string_view text) {
-  MessageBoxA(owner_, std::string(text).c_str(), "Qd", MB_OK);
-}
+void MessageBoxPrompts::ShowError(std::string_view text) { ShowErrorBox(owner_, text); }
 
-void MessageBoxPrompts::Beep() { MessageBeep(static_cast<UINT>(-1)); }
+void MessageBoxPrompts::Beep() { StandardBeep(); }
 
 RenameAnswer MessageBoxPrompts::AskNewName(const RenameRequest& request) {
   return ShowRenameDialog(owner_, request);

@@ -6,23 +6,45 @@
 #include <string>
 #include <vector>
 
+#include "common/win32/folder_browser_win32.h"
+
 namespace qd {
+
+Win32Shell::Win32Shell() {
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                 link_.put_void()))) {
+    link_->QueryInterface(IID_IPersistFile, link_file_.put_void());
+  }
+  SHGetMalloc(malloc_.put());
+  SHGetDesktopFolder(desktop_.put());
+}
 
 void Win32Shell::Open(const std::string& file, const std::string& parameters) {
   ShellExecuteA(owner_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
                 nullptr, SW_SHOW);
 }
 
+namespace {
+
+// IPersistFile wants paths in UTF-16; ours are CP932.
+std::vector<wchar_t> Wide(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (n <= 0) return {};
+  std::vector<wchar_t> wide(n);
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+  return wide;
+}
+
+}  // namespace
+
 ShellPort::Shortcut Win32Shell::ResolveShortcut(const std::string& lnk) {
   Shortcut result;
   if (!link_ || !link_file_) return result;
-  // IPersistFile wants the path in UTF-16; the name is CP932.
-  const int n = MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, nullptr, 0);
-  if (n <= 0) return result;
-  std::vector<wchar_t> wide(n);
-  MultiByteToWideChar(CP_ACP, 0, lnk.c_str(), -1, wide.data(), n);
-  if (FAILED(link_file_->Load(wide.data(), STGM_READ))) return result;
+  const std::vector<wchar_t> wide = Wide(lnk);
+  if (wide.empty() || FAILED(link_file_->Load(wide.data(), STGM_READ))) return result;
   result.loaded = true;
+  char arguments[INFOTIPSIZE] = {};
+  if (SUCCEEDED(link_->GetArguments(arguments, INFOTIPSIZE))) result.arguments = arguments;
   // No window: a shortcut whose target moved must never block the filer.
   if (FAILED(link_->Resolve(nullptr, SLR_UPDATE | SLR_NO_UI))) return result;
   char target[MAX_PATH] = {};
@@ -35,32 +57,21 @@ ShellPort::Shortcut Win32Shell::ResolveShortcut(const std::string& lnk) {
   return result;
 }
 
-namespace {
-
-int CALLBACK BrowseCallback(HWND hwnd, UINT msg, LPARAM, LPARAM data) {
-  if (msg == BFFM_INITIALIZED) SendMessageA(hwnd, BFFM_SETSELECTIONA, TRUE, data);
-  return 0;
+// Every field is set, empty ones too: the link object keeps what the last
+// shortcut loaded or saved through it held.
+bool Win32Shell::SaveShortcut(const std::string& lnk, const NewShortcut& shortcut) {
+  if (!link_ || !link_file_) return false;
+  const std::vector<wchar_t> wide = Wide(lnk);
+  return !wide.empty() && SUCCEEDED(link_->SetPath(shortcut.target.c_str())) &&
+         SUCCEEDED(link_->SetArguments(shortcut.arguments.c_str())) &&
+         SUCCEEDED(link_->SetWorkingDirectory(shortcut.working_folder.c_str())) &&
+         SUCCEEDED(link_->SetDescription(shortcut.description.c_str())) &&
+         SUCCEEDED(link_file_->Save(wide.data(), TRUE));
 }
-
-}  // namespace
 
 bool Win32Shell::BrowseForFolder(std::string_view title, const std::string& initial,
                                  bool with_files, std::string* chosen) {
-  if (!malloc_) return false;
-  const std::string t(title);
-  BROWSEINFOA info{};
-  info.hwndOwner = owner_;
-  info.lpszTitle = t.c_str();
-  info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_VALIDATE | (with_files ? BIF_BROWSEINCLUDEFILES : 0);
-  info.lpfn = BrowseCallback;
-  info.lParam = reinterpret_cast<LPARAM>(initial.c_str());
-  LPITEMIDLIST item = SHBrowseForFolderA(&info);
-  if (!item) return false;
-  char path[MAX_PATH] = {};
-  const bool ok = SHGetPathFromIDListA(item, path) && path[0];
-  malloc_->Free(item);
-  if (ok) *chosen = path;
-  return ok;
+  return qd::BrowseForFolder(owner_, title, initial, with_files, chosen);
 }
 
 int Win32Shell::RunFileOperation(const FileOperation& request) {
@@ -74,7 +85,7 @@ int Win32Shell::RunFileOperation(const FileOperation& request) {
   const int result = SHFileOperationA(&op);
   // A question the user answered No can end the call with 0 and only this
   // flag set; it is a cancel all the same.
-  if (result == 0 && op.fAnyOperationsAborted) return ERROR_CANCELLED;
+  if (result == 0 && op.fAnyOperationsAborted) return kShellCancelled;
   return result;
 }
 

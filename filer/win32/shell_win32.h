@@ -1,4 +1,6 @@
-// The shell services of the filer: open, shortcuts, the folder browser.
+// The shell services of the filer: open, shortcuts, the folder browser,
+// file operations and change watches. It holds the shell objects the main
+// window uses for as long as it lives; COM must be initialised first.
 #pragma once
 
 #include <windows.h>
@@ -15,22 +17,29 @@ namespace qd {
 
 class Win32Shell : public ShellPort {
  public:
-  // The shell objects live as long as the main window; any may be missing.
-  Win32Shell(IShellLinkA* link, IPersistFile* link_file, IMalloc* malloc)
-      : link_(link), link_file_(link_file), malloc_(malloc) {}
+  // A shell object that cannot be made only disables what needs it.
+  Win32Shell();
+  Win32Shell(const Win32Shell&) = delete;
+  Win32Shell& operator=(const Win32Shell&) = delete;
   void SetOwner(HWND owner) { owner_ = owner; }
+
+  // For the shell's menus and item lists; either may be null.
+  IMalloc* allocator() const { return malloc_.get(); }
+  IShellFolder* desktop_folder() const { return desktop_.get(); }
 
   void Open(const std::string& file, const std::string& parameters) override;
   Shortcut ResolveShortcut(const std::string& lnk) override;
+  bool SaveShortcut(const std::string& lnk, const NewShortcut& shortcut) override;
   bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,
                        std::string* chosen) override;
   int RunFileOperation(const FileOperation& request) override;
   std::unique_ptr<ChangeWatch> WatchFolder(const std::string& folder) override;
 
  private:
-  IShellLinkA* link_;
-  IPersistFile* link_file_;
-  IMalloc* malloc_;
+  ComPtr<IShellLinkA> link_;
+  ComPtr<IPersistFile> link_file_;
+  ComPtr<IMalloc> malloc_;
+  ComPtr<IShellFolder> desktop_;
   HWND owner_ = nullptr;
 };
 

@@ -3,7 +3,9 @@
 // fake keeps states as the real list does.
 //
 // A case is a row of steps; `Expect` compares every row with a mark:
-// "." neither state, "s" selected, "f" focused, "S" both.
+// "." neither state, "s" selected, "f" focused, "S" both. The scrolling
+// steps count rows in pages of the list's own size (RowsPerPage), which
+// differs between the fake and a real list: At(p, r) is row p * page + r.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -15,12 +17,17 @@
 
 namespace qd::test {
 
-enum class ListOp { Rows, Select, Unselect, Focus, Unfocus, All, None, Delete, Expect };
+enum class ListOp { Rows, Select, Unselect, Focus, Unfocus, All, None, Delete, Expect, Show, Top };
 
 struct ListStep {
   ListOp op;
   int row = 0;
   std::string marks = {};
+  int pages = 0;  // whole pages added to `row`
+};
+
+struct At {
+  int pages, row;
 };
 
 struct FileListCase {
@@ -37,6 +44,11 @@ inline ListStep All() { return {ListOp::All}; }
 inline ListStep None() { return {ListOp::None}; }
 inline ListStep Del(int r) { return {ListOp::Delete, r}; }
 inline ListStep Expect(std::string marks) { return {ListOp::Expect, 0, std::move(marks)}; }
+inline ListStep Rows(At n) { return {ListOp::Rows, n.row, {}, n.pages}; }
+inline ListStep Del(At r) { return {ListOp::Delete, r.row, {}, r.pages}; }
+// EnsureVisible of the row; the top row is then the one given.
+inline ListStep Show(At r) { return {ListOp::Show, r.row, {}, r.pages}; }
+inline ListStep Top(At r) { return {ListOp::Top, r.row, {}, r.pages}; }
 
 // Marks for n rows with the given rows selected: the long cases.
 inline std::string SelectedMarks(int n, std::vector<int> rows) {
@@ -65,6 +77,19 @@ inline const std::vector<FileListCase>& FileListCases() {
         Expect(SelectedMarks(70, {0, 31, 32, 63, 64, 69})), Del(31),
         Expect(SelectedMarks(69, {0, 31, 62, 63, 68})), Del(68), Unsel(0),
         Expect(SelectedMarks(68, {31, 62, 63}))}},
+      {"a new list shows its first page; a row off the page scrolls as little as needed",
+       {Rows(At{3, 5}), Top(At{0, 0}), Show(At{1, 3}), Top(At{0, 4}), Show(At{1, 3}),
+        Show(At{0, 5}), Top(At{0, 4}), Show(At{0, 2}), Top(At{0, 2}), Show(At{0, 0}),
+        Top(At{0, 0})}},
+      {"the last row shows the last page whole; a new row count starts at the top again",
+       {Rows(At{3, 0}), Show(At{3, -1}), Top(At{2, 0}), Show(At{1, 0}), Top(At{1, 0}),
+        Rows(At{3, 0}), Top(At{0, 0})}},
+      {"a list no longer than a page does not scroll",
+       {Rows(At{1, 0}), Show(At{1, -1}), Top(At{0, 0}), Rows(At{0, 3}), Show(At{0, 2}),
+        Top(At{0, 0})}},
+      {"rows deleted at the end of a list scrolled to its end keep the last page full",
+       {Rows(At{2, 0}), Show(At{2, -1}), Top(At{1, 0}), Del(At{2, -1}), Del(At{2, -2}),
+        Top(At{1, -2}), Show(At{0, 0}), Top(At{0, 0})}},
   };
   return cases;
 }
@@ -96,20 +121,28 @@ inline void ExpectMarks(const FileListPort& list, const std::string& marks, cons
 }
 
 inline void RunFileListCases(FileListPort& list) {
+  const int page = list.RowsPerPage();
+  ASSERT_GE(page, 4) << "the list must show a few rows";
   for (const FileListCase& c : FileListCases()) {
     int step = 0;
     for (const ListStep& s : c.steps) {
       const std::string where = std::string(c.what) + ", step " + std::to_string(step++);
+      const int row = s.pages * page + s.row;
       switch (s.op) {
-        case ListOp::Rows: list.SetRowCount(s.row); break;
+        case ListOp::Rows: list.SetRowCount(row); break;
         case ListOp::Select: list.SetSelected(s.row, true); break;
         case ListOp::Unselect: list.SetSelected(s.row, false); break;
         case ListOp::Focus: list.SetFocused(s.row, true); break;
         case ListOp::Unfocus: list.SetFocused(s.row, false); break;
         case ListOp::All: list.SelectAll(true); break;
         case ListOp::None: list.SelectAll(false); break;
-        case ListOp::Delete: list.DeleteRow(s.row); break;
+        case ListOp::Delete: list.DeleteRow(row); break;
         case ListOp::Expect: ExpectMarks(list, s.marks, where); break;
+        case ListOp::Show: list.EnsureVisible(row); break;
+        case ListOp::Top:
+          EXPECT_EQ(list.TopRow(), row) << where;
+          EXPECT_EQ(list.RowsPerPage(), page) << where;
+          break;
       }
     }
   }

@@ -19,9 +19,11 @@ class FakeFileList : public FakeReport<FileListPort> {
     top = 0;
   }
   int RowCount() const override { return static_cast<int>(selected.size()); }
+  // A list scrolled to its end keeps its last page full.
   void DeleteRow(int row) override {
     selected.erase(selected.begin() + row);
     focused.erase(focused.begin() + row);
+    top = std::max(0, std::min(top, RowCount() - page));
   }
   void InvalidateRows() override { ++invalidations; }
   bool IsSelected(int row) const override { return selected.at(row); }

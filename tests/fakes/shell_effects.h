@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/cp932.h"
+#include "filer/ports/shell_port.h"
 #include "tests/fakes/fake_file_system.h"
-#include "tests/fakes/fake_shell.h"
 
 namespace qd::test {
 

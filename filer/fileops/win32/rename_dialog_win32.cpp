@@ -1,56 +1,54 @@
 #include "filer/fileops/win32/rename_dialog_win32.h"
 
 #include "common/win32/control_text_win32.h"
+#include "common/win32/modal_dialog_win32.h"
 #include "resources/command_ids.h"
 
 namespace qd {
 
 namespace {
 
-struct RenameDialogState {
-  const RenameRequest* request;
+class RenameDialog : public ModalDialog {
+ public:
+  explicit RenameDialog(const RenameRequest& request) : request_(request) {}
+  // Both flags are cleared at every opening.
   RenameAnswer answer;
-};
 
-INT_PTR CALLBACK RenameProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* state = reinterpret_cast<RenameDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG: {
-      SetWindowLongPtrA(dialog, DWLP_USER, lp);
-      const RenameRequest& r = *reinterpret_cast<RenameDialogState*>(lp)->request;
-      SetDlgItemTextA(dialog, IDC_RENAME_BEFORE, r.before.c_str());
-      SetDlgItemTextA(dialog, IDC_RENAME_AFTER, r.after.c_str());
-      EnableWindow(GetDlgItem(dialog, IDC_RENAME_ALL), r.allow_all);
-      return TRUE;  // the after field, first in the tab order, takes the focus
-    }
-    case WM_COMMAND: {
-      const int id = LOWORD(wp);
-      if (!state || (id != IDOK && id != IDCANCEL && id != IDC_RENAME_ALL && id != IDC_RENAME_NEXT)) {
-        return FALSE;
-      }
-      if (id != IDCANCEL) {
-        state->answer.ok = true;
-        state->answer.after = DialogItemText(dialog, IDC_RENAME_AFTER);
-        state->answer.all = id == IDC_RENAME_ALL;
-        state->answer.next = id == IDC_RENAME_NEXT;
-      }
-      EndDialog(dialog, id);
-      return TRUE;
-    }
-    default:
-      return FALSE;
+ protected:
+  bool OnInit() override {
+    SetDlgItemTextA(hwnd(), IDC_RENAME_BEFORE, request_.before.c_str());
+    SetDlgItemTextA(hwnd(), IDC_RENAME_AFTER, request_.after.c_str());
+    EnableWindow(GetDlgItem(hwnd(), IDC_RENAME_ALL), request_.allow_all);
+    return true;  // the after field, first in the tab order, takes the focus
   }
-}
+  bool OnOk() override {
+    Take(false, false);
+    return true;
+  }
+  bool OnCommand(int id, int) override {
+    if (id != IDC_RENAME_ALL && id != IDC_RENAME_NEXT) return false;
+    Take(id == IDC_RENAME_ALL, id == IDC_RENAME_NEXT);
+    End(id);
+    return true;
+  }
+
+ private:
+  void Take(bool all, bool next) {
+    answer.ok = true;
+    answer.after = DialogItemText(hwnd(), IDC_RENAME_AFTER);
+    answer.all = all;
+    answer.next = next;
+  }
+
+  const RenameRequest& request_;
+};
 
 }  // namespace
 
 RenameAnswer ShowRenameDialog(HWND owner, const RenameRequest& request) {
-  RenameDialogState state{&request, {}};  // both flags cleared at every opening
-  if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_RENAME), owner, RenameProc,
-                      reinterpret_cast<LPARAM>(&state)) <= 0) {
-    return {};
-  }
-  return state.answer;
+  RenameDialog dialog(request);
+  if (dialog.Run(owner, IDD_RENAME) == 0) return {};
+  return dialog.answer;
 }
 
 }  // namespace qd

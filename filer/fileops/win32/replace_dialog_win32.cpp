@@ -3,6 +3,8 @@
 #include <string>
 
 #include "common/win32/control_text_win32.h"
+#include "common/win32/message_box_win32.h"
+#include "common/win32/modal_dialog_win32.h"
 #include "filer/fileops/replace_names.h"
 #include "resources/command_ids.h"
 
@@ -10,70 +12,61 @@ namespace qd {
 
 namespace {
 
-struct ReplaceDialogState {
-  const ReplaceOptions* request;
+class ReplaceDialog : public ModalDialog {
+ public:
+  explicit ReplaceDialog(const ReplaceOptions& request) : request_(request) {}
+  // The case change starts from none at every opening.
   ReplaceAnswer answer;
-};
 
-bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
-
-void Check(HWND dialog, int id, bool on) {
-  CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
-}
-
-INT_PTR CALLBACK ReplaceProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* state = reinterpret_cast<ReplaceDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
-  switch (msg) {
-    case WM_INITDIALOG: {
-      SetWindowLongPtrA(dialog, DWLP_USER, lp);
-      const ReplaceOptions& r = *reinterpret_cast<ReplaceDialogState*>(lp)->request;
-      SetDlgItemTextA(dialog, IDC_REPLACE_BEFORE, r.before.c_str());
-      SetDlgItemTextA(dialog, IDC_REPLACE_AFTER, r.after.c_str());
-      Check(dialog, IDC_REPLACE_CASE_SENSITIVE, r.case_sensitive);
-      Check(dialog, IDC_REPLACE_NAME, r.name_part);
-      Check(dialog, IDC_REPLACE_EXT, r.ext_part);
-      return TRUE;  // the before field, first in the tab order, takes the focus
-    }
-    case WM_COMMAND: {
-      const int id = LOWORD(wp);
-      if (!state ||
-          (id != IDOK && id != IDCANCEL && id != IDC_REPLACE_UPPER && id != IDC_REPLACE_LOWER)) {
-        return FALSE;  // the check boxes keep their own state until a button reads them
-      }
-      if (id != IDCANCEL) {
-        ReplaceOptions o;
-        o.before = DialogItemText(dialog, IDC_REPLACE_BEFORE);
-        o.after = DialogItemText(dialog, IDC_REPLACE_AFTER);
-        o.case_sensitive = Checked(dialog, IDC_REPLACE_CASE_SENSITIVE);
-        o.name_part = Checked(dialog, IDC_REPLACE_NAME);
-        o.ext_part = Checked(dialog, IDC_REPLACE_EXT);
-        o.case_change = id == IDC_REPLACE_UPPER   ? CaseChange::Upper
-                        : id == IDC_REPLACE_LOWER ? CaseChange::Lower
-                                                  : CaseChange::None;
-        const std::string_view refusal = CaseChangeRefusal(o);
-        if (!refusal.empty()) {
-          MessageBoxA(dialog, std::string(refusal).c_str(), "Qd", MB_OK);
-          return TRUE;
-        }
-        state->answer = {true, std::move(o)};
-      }
-      EndDialog(dialog, id);
-      return TRUE;
-    }
-    default:
-      return FALSE;
+ protected:
+  bool OnInit() override {
+    SetDlgItemTextA(hwnd(), IDC_REPLACE_BEFORE, request_.before.c_str());
+    SetDlgItemTextA(hwnd(), IDC_REPLACE_AFTER, request_.after.c_str());
+    Check(IDC_REPLACE_CASE_SENSITIVE, request_.case_sensitive);
+    Check(IDC_REPLACE_NAME, request_.name_part);
+    Check(IDC_REPLACE_EXT, request_.ext_part);
+    return true;  // the before field, first in the tab order, takes the focus
   }
-}
+  bool OnOk() override { return Take(CaseChange::None); }
+  // The check boxes keep their own state until a button reads them.
+  bool OnCommand(int id, int) override {
+    if (id != IDC_REPLACE_UPPER && id != IDC_REPLACE_LOWER) return false;
+    if (Take(id == IDC_REPLACE_UPPER ? CaseChange::Upper : CaseChange::Lower)) End(id);
+    return true;
+  }
+
+ private:
+  bool Checked(int id) const { return IsDlgButtonChecked(hwnd(), id) == BST_CHECKED; }
+  void Check(int id, bool on) { CheckDlgButton(hwnd(), id, on ? BST_CHECKED : BST_UNCHECKED); }
+
+  // False, with the reason shown, for a case button without a part: the
+  // dialog stays open.
+  bool Take(CaseChange change) {
+    ReplaceOptions o;
+    o.before = DialogItemText(hwnd(), IDC_REPLACE_BEFORE);
+    o.after = DialogItemText(hwnd(), IDC_REPLACE_AFTER);
+    o.case_sensitive = Checked(IDC_REPLACE_CASE_SENSITIVE);
+    o.name_part = Checked(IDC_REPLACE_NAME);
+    o.ext_part = Checked(IDC_REPLACE_EXT);
+    o.case_change = change;
+    const std::string_view refusal = CaseChangeRefusal(o);
+    if (!refusal.empty()) {
+      ShowErrorBox(hwnd(), refusal);
+      return false;
+    }
+    answer = {true, std::move(o)};
+    return true;
+  }
+
+  const ReplaceOptions& request_;
+};
 
 }  // namespace
 
 ReplaceAnswer ShowReplaceDialog(HWND owner, const ReplaceOptions& request) {
-  ReplaceDialogState state{&request, {}};  // the case change starts from none at every opening
-  if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_REPLACE), owner, ReplaceProc,
-                      reinterpret_cast<LPARAM>(&state)) <= 0) {
-    return {};
-  }
-  return state.answer;
+  ReplaceDialog dialog(request);
+  if (dialog.Run(owner, IDD_REPLACE) == 0) return {};
+  return dialog.answer;
 }
 
 }  // namespace qd

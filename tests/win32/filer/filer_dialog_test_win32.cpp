@@ -455,12 +455,7 @@ TEST_F(NavigationDialogTest, EnterOpensFoldersAndShortcutsToFolders) {
 TEST_F(NavigationDialogTest, ShortcutsResolveToTheirTargets) {
   ASSERT_TRUE(test::WriteShortcut(folder.File("ソフト.txt"), folder.File("予定表.lnk")));
   ASSERT_TRUE(test::WriteShortcut(folder.File("表示"), folder.File("能力.lnk")));
-  ComPtr<IShellLinkA> link;
-  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                         IID_IShellLinkA, link.put_void())));
-  ComPtr<IPersistFile> file;
-  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.put_void())));
-  Win32Shell shell(link.get(), file.get(), nullptr);
+  Win32Shell shell;
   const ShellPort::Shortcut to_file = shell.ResolveShortcut(folder.File("予定表.lnk"));
   EXPECT_TRUE(to_file.ok);
   EXPECT_FALSE(to_file.folder);
