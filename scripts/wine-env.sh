@@ -207,8 +207,16 @@ qd_session_stop() {
 # The sessions that ctest -j2 runs the Wine suites in: the first and slot 1
 # (cmake/wine-run.sh gives each test one that is free).
 qd_test_sessions_start() {
-  (QD_WINE_SLOT=1 && unset DISPLAY && qd_session_start) || return 1
-  qd_session_start
+  (QD_WINE_SLOT=1 && unset DISPLAY && qd_session_start && qd_hold_desktop) || return 1
+  qd_session_start && qd_hold_desktop
+}
+
+# Keeps the session's desktop up between tests (see tests/win32/main_win32.cpp);
+# it ends with the session.
+qd_hold_desktop() {
+  local runner="$QD_ROOT/build/$QD_PRESET/tests/win32/qd_win32_tests.exe"
+  [ -f "$runner" ] || return 0
+  qd_wine "$runner" --hold-desktop </dev/null >/dev/null 2>&1 &
 }
 
 qd_test_sessions_stop() {
