@@ -2,7 +2,8 @@
 # Builds everything and runs every test: the portable core natively (ASan,
 # UBSan), then the Win32 suites and the end-to-end scenarios under Wine.
 # dist/ is always the i686 build; where the machine cannot run 32-bit
-# programs the Wine suites run on the x86_64 build of the same sources.
+# programs the Wine suites run on the x86_64 build of the same sources. The
+# Wine suites run two at a time, in two sessions (scripts/wine-env.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
