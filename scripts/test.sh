@@ -2,11 +2,12 @@
 # Builds everything and runs every test: the portable core natively (ASan,
 # UBSan), then the Win32 suites and the end-to-end scenarios under Wine.
 # dist/ is always the i686 build; where the machine cannot run 32-bit
-# programs the Wine suites run on the x86_64 build of the same sources.
+# programs the Wine suites run on the x86_64 build of the same sources. The
+# Wine suites run two at a time, in two sessions (scripts/wine-env.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 
 cmake --preset native >/dev/null
 cmake --build --preset native
@@ -23,11 +24,11 @@ if [ "$QD_PRESET" != win32 ]; then
   cmake --preset "$QD_PRESET" >/dev/null
   cmake --build --preset "$QD_PRESET"
 fi
-qd_session_start
-trap qd_session_stop EXIT
+qd_test_sessions_start
+trap qd_test_sessions_stop EXIT
 wine_log=build/$QD_PRESET-ctest.log
 set +e
-ctest --preset "$QD_PRESET" 2>&1 | tee "$wine_log"
+ctest --preset "$QD_PRESET" -j2 2>&1 | tee "$wine_log"
 wine_rc=${PIPESTATUS[0]}
 set -e
 

@@ -34,10 +34,12 @@ bool HasFilerTitle(HWND main) {
   return test::WaitFor([&] { return WindowTitle(main).rfind(" Qd - [", 0) == 0; });
 }
 
-// Real key events, so that the filer sees Shift through GetKeyState.
+// Real key events, so that the filer sees Shift through GetKeyState. The
+// pause after them gives keys that should change nothing the time to do
+// their harm.
 void SendKeys(HWND main, const std::vector<std::pair<WORD, bool>>& keys) {
   SetForegroundWindow(main);
-  test::PumpMessages(200);
+  ASSERT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == main; }));
   std::vector<INPUT> inputs;
   for (const auto& [vk, up] : keys) {
     INPUT in{};
@@ -417,7 +419,7 @@ TEST(QdHardening, ASecondStartHandsOverToItsOwnCopyNotToTheTopFiler) {
   ASSERT_TRUE(WaitForTitle(main_b, TitleOf(two.path())));
   SetWindowPos(main_b, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(main_b);
-  test::PumpMessages(100);
+  ASSERT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == main_b; }));
 
   QdProcess again(one.path(), target.path());
   ASSERT_TRUE(again.WaitForExit());
@@ -444,6 +446,7 @@ TEST(QdHardening, WithoutAFilerOfItsOwnCopyASecondStartRunsAsTheFiler) {
     ASSERT_NE(main_b, nullptr);
     ASSERT_TRUE(WaitForTitle(main_b, TitleOf(two.path())));
     SetForegroundWindow(main_b);
+    ASSERT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == main_b; }));
     UniqueHandle starting;
     if (own_mutex_held) {
       starting.reset(CreateMutexA(nullptr, FALSE, InstanceMutexName(one.File("Qd.ini")).c_str()));

@@ -44,7 +44,7 @@ TEST(QdExe, RealEscKeyPressEndsIt) {
   HWND main = qd.WaitForMainWindow();
   ASSERT_NE(main, nullptr);
   SetForegroundWindow(main);
-  test::PumpMessages(100);
+  ASSERT_TRUE(test::WaitFor([&] { return GetForegroundWindow() == main; }));
   INPUT keys[2] = {};
   keys[0].type = keys[1].type = INPUT_KEYBOARD;
   keys[0].ki.wVk = keys[1].ki.wVk = VK_ESCAPE;

@@ -204,10 +204,9 @@ TEST_F(FilerDialogTest, BackgroundQueryGetsTheHollowBrushAndTheIconIsDragged) {
   EXPECT_EQ(icon, SendMessageA(d.hwnd(), WM_GETICON, ICON_BIG, 0));
   // Minimised, the window paints its icon without trouble and restores.
   ShowWindow(d.hwnd(), SW_MINIMIZE);
-  test::PumpMessages(20);
-  EXPECT_TRUE(IsIconic(d.hwnd()));
+  EXPECT_TRUE(test::WaitFor([&] { return IsIconic(d.hwnd()) != FALSE; }));
   ShowWindow(d.hwnd(), SW_RESTORE);
-  test::PumpMessages(20);
+  EXPECT_TRUE(test::WaitFor([&] { return !IsIconic(d.hwnd()); }));
   RECT client;
   GetClientRect(d.hwnd(), &client);
   EXPECT_EQ(RectInParent(Pane(IDC_MESSAGE_AREA)).bottom, client.bottom);

@@ -289,7 +289,7 @@ TEST_F(PasteDialogTest, ADropMovesOnlyWhatComesFromAnotherFolder) {
       d.hwnd(), WM_DROPFILES,
       reinterpret_cast<WPARAM>(MakeDrop({src.File("ポスト.txt"), dest.File("from-elsewhere.txt")})),
       0);
-  test::PumpMessages(50);
+  test::WaitFor([&] { return SelectedNameTexts() == std::vector<std::string>{"from-elsewhere"}; });
   EXPECT_FALSE(Exists(dest.File("from-elsewhere.txt")));
   EXPECT_EQ(test::ReadFileBytes(src.File("from-elsewhere.txt")), "moved");
   EXPECT_EQ(test::ReadFileBytes(src.File("ポスト.txt")), "post");
