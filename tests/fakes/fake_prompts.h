@@ -64,4 +64,13 @@ class FakePrompts : public PromptPort {
   std::vector<MaskAnswer> mask_answers;
 };
 
+// How the dialogs answer, for the scripts of the tests.
+inline RenameAnswer RenameOk(const std::string& after) { return {true, after, false, false}; }
+inline RenameAnswer RenameAll(const std::string& after) { return {true, after, true, false}; }
+inline RenameAnswer RenameNext(const std::string& after = "") { return {true, after, false, true}; }
+inline RenameAnswer RenameCancel() { return {}; }
+inline NewItemAnswer NewItemOk(const std::string& name) { return {true, name, false}; }
+inline NewItemAnswer NewItemMore(const std::string& name) { return {true, name, true}; }
+inline MaskAnswer MaskOk(const std::string& text, bool check = false) { return {true, text, check}; }
+
 }  // namespace qd::test

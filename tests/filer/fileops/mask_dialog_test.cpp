@@ -11,7 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-MaskAnswer Ok(const std::string& text, bool check = false) { return {true, text, check}; }
 
 class MaskDialogTest : public ::testing::Test {
  protected:
@@ -48,7 +47,7 @@ TEST_F(MaskDialogTest, EachKindShowsItsTextsAndKeepsItsOwnSection) {
   for (const KindCase& c : cases) {
     SCOPED_TRACE(c.section);
     prompts.mask_requests.clear();
-    Ask(c.kind, Ok(""));
+    Ask(c.kind, test::MaskOk(""));
     ASSERT_EQ(prompts.mask_requests.size(), 1u);
     EXPECT_EQ(prompts.mask_requests[0].title, c.title);
     EXPECT_EQ(prompts.mask_requests[0].check_text, c.check_text);
@@ -90,11 +89,11 @@ TEST_F(MaskDialogTest, InitialTextAndOptionComeFromTheCallerOrTheSection) {
 
 TEST_F(MaskDialogTest, OkPutsTheTextFirstWithoutDuplicatesAndKeeps31) {
   WriteHistory("SelMask", {"a*", "b*", "c*"});
-  Ask(MaskKind::SelectMask, Ok("b*", true));
+  Ask(MaskKind::SelectMask, test::MaskOk("b*", true));
   EXPECT_EQ(ReadMaskHistory(settings, "SelMask"), (Strings{"b*", "a*", "c*"}));
   EXPECT_EQ(settings.ReadInt("SelMask", "NoFolder", -1), 1);
   // Case counts: B* is another mask.
-  Ask(MaskKind::SelectMask, Ok("B*"));
+  Ask(MaskKind::SelectMask, test::MaskOk("B*"));
   EXPECT_EQ(ReadMaskHistory(settings, "SelMask"), (Strings{"B*", "b*", "a*", "c*"}));
   EXPECT_EQ(settings.ReadInt("SelMask", "NoFolder", -1), 0);
 
@@ -103,7 +102,7 @@ TEST_F(MaskDialogTest, OkPutsTheTextFirstWithoutDuplicatesAndKeeps31) {
   for (int i = 30; i >= 0; --i) full.push_back("m" + std::to_string(i));
   settings.DeleteSection("FindFile");
   WriteHistory("FindFile", full);
-  Ask(MaskKind::FindFile, Ok("new"));
+  Ask(MaskKind::FindFile, test::MaskOk("new"));
   const Strings after = ReadMaskHistory(settings, "FindFile");
   ASSERT_EQ(after.size(), 31u);
   EXPECT_EQ(after.front(), "new");
@@ -111,7 +110,7 @@ TEST_F(MaskDialogTest, OkPutsTheTextFirstWithoutDuplicatesAndKeeps31) {
   EXPECT_EQ(after.back(), "m1");  // m0 is gone
   EXPECT_EQ(settings.ReadString("FindFile", "No31", "none"), "none");
   // Moving one of them up keeps all 31.
-  Ask(MaskKind::FindFile, Ok("m1"));
+  Ask(MaskKind::FindFile, test::MaskOk("m1"));
   const Strings moved = ReadMaskHistory(settings, "FindFile");
   EXPECT_EQ(moved.size(), 31u);
   EXPECT_EQ(moved.front(), "m1");
@@ -123,14 +122,14 @@ TEST_F(MaskDialogTest, CancelAndTheViewersEmptySearchLeaveTheSectionAlone) {
   const MaskResult cancelled = Ask(MaskKind::SelectMask, {});
   EXPECT_FALSE(cancelled.ok);
   WriteHistory("ViewFind", {"語"});
-  const MaskResult empty = Ask(MaskKind::ViewerSearch, Ok("", true));
+  const MaskResult empty = Ask(MaskKind::ViewerSearch, test::MaskOk("", true));
   EXPECT_TRUE(empty.ok);
   EXPECT_EQ(ReadMaskHistory(settings, "SelMask"), Strings{"a*"});
   EXPECT_EQ(ReadMaskHistory(settings, "ViewFind"), Strings{"語"});
   EXPECT_EQ(settings.ReadString("ViewFind", "Casesensitive", "none"), "none");
 
   // The caller gets the text as typed; find's check box means nothing.
-  const MaskResult find = Ask(MaskKind::FindFile, Ok("", true));
+  const MaskResult find = Ask(MaskKind::FindFile, test::MaskOk("", true));
   EXPECT_EQ(find.text, "");
   EXPECT_FALSE(find.option);
   EXPECT_EQ(settings.ReadString("FindFile", "No0", ""), "*");

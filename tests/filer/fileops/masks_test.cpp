@@ -8,7 +8,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-MaskAnswer Ok(const std::string& text, bool check = false) { return {true, text, check}; }
 
 // C:\data: .., .cache, sub, 表示, a.txt, b.doc, README, xyz, X表Z, ソフト.txt
 // (rows in that order); below it sub\deep, and files in each folder.
@@ -87,7 +86,7 @@ TEST_F(MaskCommandsTest, MaskSelectTestsNameAndExtensionAndNeverTakesTheParentRo
     list.Select({0, 1, 2});
     list.focused.assign(list.focused.size(), false);
     list.focused[0] = true;
-    Run(CmdMaskSelect, {Ok(c.mask, c.no_folder)});
+    Run(CmdMaskSelect, {test::MaskOk(c.mask, c.no_folder)});
     EXPECT_EQ(SelectedItems(), c.selected);
     // One focused row: the last that matched, or none.
     const int last = c.selected.empty() ? -1 : RowOf(c.selected.back());
@@ -123,7 +122,7 @@ TEST_F(MaskCommandsTest, SelectAllTakesTheParentRowAndInvertSwapsBothStates) {
 TEST_F(MaskCommandsTest, FileMaskListsTheFolderAgainWithTheMaskAndTheFolderOption) {
   FilerController& w = Make();
   prompts.mask_requests.clear();
-  Run(CmdFileMask, {Ok("*.txt", true)});
+  Run(CmdFileMask, {test::MaskOk("*.txt", true)});
   EXPECT_EQ(prompts.mask_requests.at(0).text, "*.*");  // the current mask
   EXPECT_EQ(w.display_mask().text, "*.txt");
   EXPECT_TRUE(w.display_mask().no_folder);
@@ -132,7 +131,7 @@ TEST_F(MaskCommandsTest, FileMaskListsTheFolderAgainWithTheMaskAndTheFolderOptio
   EXPECT_EQ(settings.ReadString("FileMask", "No0", ""), "*.txt");
   EXPECT_EQ(settings.ReadInt("FileMask", "NoFolder", 0), 1);
 
-  Run(CmdFileMask, {Ok("", false)});
+  Run(CmdFileMask, {test::MaskOk("", false)});
   EXPECT_EQ(prompts.mask_requests.at(1).text, "*.txt");
   EXPECT_TRUE(prompts.mask_requests.at(1).check);
   EXPECT_EQ(w.display_mask().text, "*.*");
@@ -143,7 +142,7 @@ TEST_F(MaskCommandsTest, FileMaskListsTheFolderAgainWithTheMaskAndTheFolderOptio
 
 TEST_F(MaskCommandsTest, FindListsMatchingFilesBelowTheFolderSortedByPath) {
   FilerController& w = Make();
-  Run(CmdFindFile, {Ok("*.TXT")});
+  Run(CmdFindFile, {test::MaskOk("*.TXT")});
   EXPECT_EQ(w.view_mode(), ViewMode::List);
   EXPECT_EQ(w.list_kind(), ListKind::FindResults);
   EXPECT_EQ(ResultRows(), (Strings{"a.txt @ C:\\data", "ソフト.txt @ C:\\data", "c.TXT @ C:\\data\\sub",
@@ -172,7 +171,7 @@ TEST_F(MaskCommandsTest, FindListsMatchingFilesBelowTheFolderSortedByPath) {
 
 TEST_F(MaskCommandsTest, FindWithStarListsFoldersTooAndDotFoldersAsFiles) {
   FilerController& w = Make();
-  Run(CmdFindFile, {Ok("")});  // empty: "*", and "*" is stored
+  Run(CmdFindFile, {test::MaskOk("")});  // empty: "*", and "*" is stored
   EXPECT_EQ(settings.ReadString("FindFile", "No0", ""), "*");
   EXPECT_EQ(ResultRows(), (Strings{"/data @ C:\\data", "a.txt @ C:\\data", ".cache @ C:\\data",
                                    "b.doc @ C:\\data", "ソフト.txt @ C:\\data", "README @ C:\\data",
@@ -203,7 +202,7 @@ TEST_F(MaskCommandsTest, ExpansionFlattensTheFoldersOfTheSelectionOrOfTheFolderS
                                    "/deep @ C:\\data\\sub\\deep", "/表示 @ C:\\data\\表示"}));
   // Another walk needs the folder shown: in a list the command does nothing.
   Run(CmdExpandFolder);
-  Run(CmdFindFile, {Ok("*")});
+  Run(CmdFindFile, {test::MaskOk("*")});
   EXPECT_EQ(w.list_kind(), ListKind::FolderExpansion);
   EXPECT_TRUE(prompts.mask_answers.size() == 1u);  // no dialog was shown
   prompts.mask_answers.clear();
@@ -215,10 +214,10 @@ TEST_F(MaskCommandsTest, ExpansionFlattensTheFoldersOfTheSelectionOrOfTheFolderS
                                    "/表示 @ C:\\data\\表示"}));
   w.OnCommand(2);
   // In a result list mask select tests the Name text alone, without "/".
-  Run(CmdFindFile, {Ok("*")});
-  Run(CmdMaskSelect, {Ok("d*")});
+  Run(CmdFindFile, {test::MaskOk("*")});
+  Run(CmdMaskSelect, {test::MaskOk("d*")});
   EXPECT_EQ(SelectedItems(), (Strings{"/deepC:\\data\\sub\\deep", "d.txtC:\\data\\sub\\deep"}));
-  Run(CmdMaskSelect, {Ok("d*", true)});
+  Run(CmdMaskSelect, {test::MaskOk("d*", true)});
   EXPECT_EQ(SelectedItems(), (Strings{"d.txtC:\\data\\sub\\deep"}));
 }
 
@@ -248,7 +247,7 @@ TEST_F(MaskCommandsTest, ARootIsWalkedWithItsBackslash) {
   AddFile("C:\\", "root.txt");
   FilerController& w = Make();
   list.Select({});  // a root has no "..": the cursor stands on the first folder
-  Run(CmdFindFile, {Ok("root*")});
+  Run(CmdFindFile, {test::MaskOk("root*")});
   EXPECT_EQ(ResultRows(), Strings{"root.txt @ C:\\"});
   list.Select({0});
   EXPECT_EQ(test::ViewOf(w).SelectedPaths(), "C:\\root.txt|");

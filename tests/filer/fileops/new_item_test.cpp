@@ -11,8 +11,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-NewItemAnswer Ok(const std::string& name) { return {.ok = true, .name = name, .more = false}; }
-NewItemAnswer More(const std::string& name) { return {.ok = true, .name = name, .more = true}; }
 
 // The dialog loop alone, with every message it shows and the beeps between.
 class ItemMakerTest : public ::testing::Test {
@@ -65,7 +63,7 @@ TEST_F(ItemMakerTest, EveryFailureBeepsSaysWhyAndAsksAgain) {
     log.clear();
     // A folder may not take a file's name, nor a file a folder's.
     const std::string made =
-        Run(c.kind, {Ok(""), Ok("report.txt"), Ok("DOCS"), Ok("a?b"), Ok("表示"), Ok("x")}, "x");
+        Run(c.kind, {test::NewItemOk(""), test::NewItemOk("report.txt"), test::NewItemOk("DOCS"), test::NewItemOk("a?b"), test::NewItemOk("表示"), test::NewItemOk("x")}, "x");
     EXPECT_EQ(made, "表示|");
     EXPECT_EQ(log, c.log);
     EXPECT_EQ(Asked(), (Strings{"x", "", "report.txt", "DOCS", "a?b"}));
@@ -77,12 +75,12 @@ TEST_F(ItemMakerTest, EveryFailureBeepsSaysWhyAndAsksAgain) {
 }
 
 TEST_F(ItemMakerTest, MoreMakesOneAndAsksForTheNextFromTheNameJustMade) {
-  EXPECT_EQ(Run(ItemKind::Folder, {More("一"), More("ソ"), Ok("三")}), "一|ソ|三|");
+  EXPECT_EQ(Run(ItemKind::Folder, {test::NewItemMore("一"), test::NewItemMore("ソ"), test::NewItemOk("三")}), "一|ソ|三|");
   EXPECT_EQ(Asked(), (Strings{"", "一", "ソ"}));
   for (const NewItemRequest& r : prompts.new_item_requests) EXPECT_EQ(r.kind, ItemKind::Folder);
   // Cancel after More keeps what was made.
   prompts = {};
-  EXPECT_EQ(Run(ItemKind::File, {More("a.txt")}), "a.txt|");
+  EXPECT_EQ(Run(ItemKind::File, {test::NewItemMore("a.txt")}), "a.txt|");
   EXPECT_EQ(Asked(), (Strings{"", "a.txt"}));
   EXPECT_EQ(prompts.beeps, 0);
 }
@@ -141,7 +139,7 @@ TEST_F(NewItemCommandTest, TheDialogStartsFromTheCursorRowButNotFromRowZero) {
 }
 
 TEST_F(NewItemCommandTest, ThreeFoldersWithMoreAreListedAndSelected) {
-  Command(CmdNewFolder, {2}, {More("a"), More("表"), Ok("c")});
+  Command(CmdNewFolder, {2}, {test::NewItemMore("a"), test::NewItemMore("表"), test::NewItemOk("c")});
   EXPECT_EQ(Names(), (Strings{"..", "a", "c", "docs", "表", "report.txt"}));
   EXPECT_EQ(SelectedNames(), (Strings{"a", "c", "表"}));
   EXPECT_EQ(message.CellText(0, 0), "");  // emptied when the command ends
@@ -154,7 +152,7 @@ TEST_F(NewItemCommandTest, CancelListsNothingAgainAndPickListsMakeNothing) {
   EXPECT_EQ(list.Selected(), (std::vector<int>{2}));
   EXPECT_TRUE(fs.creates.empty());
   window->OnCommand(CmdFolderHistory);
-  for (int id : {CmdNewFile, CmdNewFolder, CmdNew}) Command(id, {0}, {Ok("x")});
+  for (int id : {CmdNewFile, CmdNewFolder, CmdNew}) Command(id, {0}, {test::NewItemOk("x")});
   EXPECT_TRUE(prompts.new_item_requests.empty());
   EXPECT_TRUE(fs.creates.empty());
 }

@@ -16,16 +16,6 @@ using test::Found;
 using namespace std::string_literals;
 using Strings = std::vector<std::string>;
 
-RenameAnswer Ok(const std::string& after) {
-  return {.ok = true, .after = after, .all = false, .next = false};
-}
-RenameAnswer Next(const std::string& after) {
-  return {.ok = true, .after = after, .all = false, .next = true};
-}
-RenameAnswer All(const std::string& after) {
-  return {.ok = true, .after = after, .all = true, .next = false};
-}
-RenameAnswer Cancel() { return {}; }
 
 // C:\data rows: .., sub, a.txt (100), b.dat (250), go.lnk; C:\dest: .., old.txt.
 class PasteTest : public test::FilerFixture {
@@ -168,20 +158,20 @@ TEST_F(PasteTest, CopyIntoItsOwnFolderAsksForNames) {
     std::string to;  // empty: no shell call
     Strings questions, errors;
   } kCases[] = {
-      {"All at the first", {All("x")}, 1, "C:\\data\\a.txt\0C:\\data\\b.dat\0\0"s, {}, {}},
+      {"All at the first", {test::RenameAll("x")}, 1, "C:\\data\\a.txt\0C:\\data\\b.dat\0\0"s, {}, {}},
       {"a name, then Next keeps the other",
-       {Ok("c.txt"), Next("zzz")},
+       {test::RenameOk("c.txt"), test::RenameNext("zzz")},
        2,
        "C:\\data\\c.txt\0C:\\data\\b.dat\0\0"s,
        {},
        {}},
       {"empty and forbidden names ask again",
-       {Ok(""), Ok("a;b.txt"), Ok("ポスト.txt"), Ok("d.dat")},
+       {test::RenameOk(""), test::RenameOk("a;b.txt"), test::RenameOk("ポスト.txt"), test::RenameOk("d.dat")},
        4,
        "C:\\data\\ポスト.txt\0C:\\data\\d.dat\0\0"s,
        {"変換後が未設定です。"},
        {forbidden}},
-      {"Cancel at the second", {Ok("c.txt"), Cancel()}, 2, "", {}, {}},
+      {"Cancel at the second", {test::RenameOk("c.txt"), test::RenameCancel()}, 2, "", {}, {}},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.what);

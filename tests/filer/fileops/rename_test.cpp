@@ -10,13 +10,6 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-RenameAnswer Ok(const std::string& after) {
-  return {.ok = true, .after = after, .all = false, .next = false};
-}
-RenameAnswer Next(const std::string& after) {
-  return {.ok = true, .after = after, .all = false, .next = true};
-}
-RenameAnswer Cancel() { return {}; }
 
 // C:\work: .., a.txt, b.txt, memo.txt, ソフト.txt (rows in that order).
 class RenameTest : public test::FilerFixture {
@@ -47,7 +40,7 @@ class RenameTest : public test::FilerFixture {
 };
 
 TEST_F(RenameTest, RenameNextAndCancelReselectAllThreeRows) {
-  Rename({1, 2, 3}, {Ok("first.txt"), Next("b.txt"), Cancel()});
+  Rename({1, 2, 3}, {test::RenameOk("first.txt"), test::RenameNext("b.txt"), test::RenameCancel()});
   EXPECT_EQ(Befores(), (Strings{"a.txt", "b.txt", "memo.txt"}));
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\a.txt > C:\\work\\first.txt"}));
   EXPECT_EQ(Names(), (Strings{"..", "b.txt", "first.txt", "memo.txt", "ソフト.txt"}));
@@ -61,7 +54,7 @@ TEST_F(RenameTest, RenameNextAndCancelReselectAllThreeRows) {
 TEST_F(RenameTest, CancelOnTheFirstItemListsNothingAgain) {
   Make();
   const std::size_t searches = fs.searches.size();
-  Rename({1, 2}, {Cancel()});
+  Rename({1, 2}, {test::RenameCancel()});
   EXPECT_EQ(prompts.rename_requests.size(), 1u);
   EXPECT_TRUE(fs.renames.empty());
   EXPECT_EQ(fs.searches.size(), searches);
@@ -69,7 +62,7 @@ TEST_F(RenameTest, CancelOnTheFirstItemListsNothingAgain) {
 }
 
 TEST_F(RenameTest, AChangeOfLetterCaseOnlyGoesAheadThoughTheNameExists) {
-  Rename({3}, {Ok("Memo.TXT")});
+  Rename({3}, {test::RenameOk("Memo.TXT")});
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\memo.txt > C:\\work\\Memo.TXT"}));
   EXPECT_EQ(SelectedNames(), (Strings{"Memo.TXT"}));
   EXPECT_TRUE(prompts.errors.empty());
@@ -79,7 +72,7 @@ TEST_F(RenameTest, AChangeOfLetterCaseOnlyGoesAheadThoughTheNameExists) {
 // changes until a rename goes through.
 TEST_F(RenameTest, EmptyExistingAndRefusedNamesShowTheDialogAgain) {
   fs.refused = {"C:\\work\\a.txt"};
-  Rename({1, 2}, {Ok(""), Ok("b.txt"), Ok("c.txt"), Next("a.txt"), Ok("表示.txt"), Cancel()});
+  Rename({1, 2}, {test::RenameOk(""), test::RenameOk("b.txt"), test::RenameOk("c.txt"), test::RenameNext("a.txt"), test::RenameOk("表示.txt"), test::RenameCancel()});
   EXPECT_EQ(Befores(), (Strings{"a.txt", "a.txt", "a.txt", "a.txt", "b.txt"}));
   EXPECT_EQ(prompts.errors, (Strings{"b.txt は既に存在しています。"}));
   EXPECT_EQ(prompts.beeps, 1);
@@ -94,7 +87,7 @@ TEST_F(RenameTest, ARefusedRenameSaysSoInTheMessageArea) {
   fs.refused = {"C:\\work\\a.txt"};
   FilerController& w = Make();
   list.Select({1});
-  prompts.rename_answers = {Ok("c.txt")};
+  prompts.rename_answers = {test::RenameOk("c.txt")};
   w.OnCommand(CmdRename);
   EXPECT_EQ(prompts.rename_requests.size(), 2u);
   EXPECT_EQ(prompts.beeps, 1);
@@ -103,7 +96,7 @@ TEST_F(RenameTest, ARefusedRenameSaysSoInTheMessageArea) {
 }
 
 TEST_F(RenameTest, NamesWithTrailBytesAndTheUnchangedNameAreReselected) {
-  Rename({2, 4}, {Ok("b.txt"), Ok("予定表.txt")});  // in row order
+  Rename({2, 4}, {test::RenameOk("b.txt"), test::RenameOk("予定表.txt")});  // in row order
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\ソフト.txt > C:\\work\\予定表.txt"}));
   EXPECT_EQ(Names(), (Strings{"..", "a.txt", "b.txt", "memo.txt", "予定表.txt"}));
   EXPECT_EQ(SelectedNames(), (Strings{"b.txt", "予定表.txt"}));

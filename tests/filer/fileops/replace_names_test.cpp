@@ -27,10 +27,6 @@ ReplaceOptions CaseOf(CaseChange change, bool name_part, bool ext_part) {
 }
 ReplaceAnswer Confirmed(const ReplaceOptions& options) { return {true, options}; }
 
-RenameAnswer Ok(const std::string& after) { return {true, after, false, false}; }
-RenameAnswer All(const std::string& after) { return {true, after, true, false}; }
-RenameAnswer Next() { return {true, "", false, true}; }
-RenameAnswer Cancel() { return {}; }
 
 struct ProposeCase {
   std::string name;
@@ -172,7 +168,7 @@ class ReplaceNamesTest : public test::FilerFixture {
 };
 
 TEST_F(ReplaceNamesTest, OneSelectedRowWalksItAndTheRowsBelowButNotAbove) {
-  Run({"Banana.txt"}, {Confirmed(Replace("a", "x"))}, {Ok("Bxnana.txt")});
+  Run({"Banana.txt"}, {Confirmed(Replace("a", "x"))}, {test::RenameOk("Bxnana.txt")});
   ASSERT_EQ(prompts.replace_requests.size(), 1u);
   EXPECT_EQ(prompts.replace_requests[0].before, "Banana.txt");  // the cursor row's name
   EXPECT_EQ(prompts.replace_requests[0].after, "");
@@ -185,7 +181,7 @@ TEST_F(ReplaceNamesTest, OneSelectedRowWalksItAndTheRowsBelowButNotAbove) {
 }
 
 TEST_F(ReplaceNamesTest, WithoutSelectionAllPrependsToEveryNameAfterOneQuestion) {
-  Run({}, {Confirmed(Replace("", "new_"))}, {All("new_my.dir")});
+  Run({}, {Confirmed(Replace("", "new_"))}, {test::RenameAll("new_my.dir")});
   EXPECT_EQ(prompts.replace_requests[0].before, "");  // row 0 is ".."
   EXPECT_EQ(Asked(false), (Strings{"my.dir"}));
   EXPECT_EQ(fs.renames.size(), 7u);
@@ -195,7 +191,7 @@ TEST_F(ReplaceNamesTest, WithoutSelectionAllPrependsToEveryNameAfterOneQuestion)
 }
 
 TEST_F(ReplaceNamesTest, TheSelectionWalkChangesTheExtensionAndNextLeavesAnItemOut) {
-  Run({"..", "a.txt", "c.txt"}, {Confirmed(Replace(".txt", ".bak"))}, {Ok("a.bak"), Next()});
+  Run({"..", "a.txt", "c.txt"}, {Confirmed(Replace(".txt", ".bak"))}, {test::RenameOk("a.bak"), test::RenameNext()});
   EXPECT_EQ(Asked(false), (Strings{"a.txt", "c.txt"}));
   EXPECT_EQ(Asked(true), (Strings{"a.bak", "c.bak"}));
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\a.txt > C:\\work\\a.bak"}));
@@ -242,7 +238,7 @@ TEST_F(ReplaceNamesTest, CaseChangesSplitNamesAsTheirWalkDoes) {
     SCOPED_TRACE(c.what);
     window.reset();
     fs.renames.clear();
-    std::vector<RenameAnswer> nexts(c.asked.size(), Next());
+    std::vector<RenameAnswer> nexts(c.asked.size(), test::RenameNext());
     Run(c.selected, {Confirmed(c.options)}, nexts);
     EXPECT_EQ(Asked(false), c.asked);
     EXPECT_EQ(Asked(true), c.proposed);
@@ -252,7 +248,7 @@ TEST_F(ReplaceNamesTest, CaseChangesSplitNamesAsTheirWalkDoes) {
 
 TEST_F(ReplaceNamesTest, CaseOnlyChangesGoAheadAndKeepTrailBytes) {
   Run({"Ｂ溝.txt", "ホテル.TXT"}, {Confirmed(CaseOf(CaseChange::Upper, true, true))},
-      {All("Ｂ溝.TXT")});
+      {test::RenameAll("Ｂ溝.TXT")});
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\Ｂ溝.txt > C:\\work\\Ｂ溝.TXT"}));
   EXPECT_TRUE(prompts.errors.empty());
   // ホテル.TXT was already upper case: not renamed, but selected again.
@@ -266,7 +262,7 @@ TEST_F(ReplaceNamesTest, HardNamesPassTheSelectionWalkWhole) {
   AddFile("C:\\work", "ポスト.txt");
   AddFile("C:\\work", "予定表.xls");
   Run({"十申", "ポスト.txt", "予定表.xls"}, {Confirmed(CaseOf(CaseChange::Upper, false, true))},
-      {All("ポスト.TXT")});
+      {test::RenameAll("ポスト.TXT")});
   EXPECT_EQ(Asked(false), (Strings{"ポスト.txt"}));
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\ポスト.txt > C:\\work\\ポスト.TXT",
                                  "C:\\work\\予定表.xls > C:\\work\\予定表.XLS"}));
@@ -279,7 +275,7 @@ TEST_F(ReplaceNamesTest, AllStillStopsAtATakenNameAndARefusedRename) {
   AddFile("C:\\work", "Banana.bak");
   fs.refused = {"C:\\work\\c.txt"};
   Run({"a.txt", "Banana.txt", "c.txt"}, {Confirmed(Replace(".TXT", ".bak"))},
-      {All("a.bak"), Ok(""), Ok("Banana2.bak"), Next()});
+      {test::RenameAll("a.bak"), test::RenameOk(""), test::RenameOk("Banana2.bak"), test::RenameNext()});
   EXPECT_EQ(Asked(false), (Strings{"a.txt", "Banana.txt", "Banana.txt", "c.txt"}));
   EXPECT_EQ(Asked(true), (Strings{"a.bak", "Banana.bak", "Banana.bak", "c.bak"}));
   EXPECT_EQ(prompts.errors, (Strings{"Banana.bak は既に存在しています。"}));
@@ -295,7 +291,7 @@ TEST_F(ReplaceNamesTest, AllStillStopsAtATakenNameAndARefusedRename) {
 
 TEST_F(ReplaceNamesTest, ARefusedRenameSaysSoInTheMessageArea) {
   fs.refused = {"C:\\work\\c.txt"};
-  Run({"c.txt", "Ｂ溝.txt"}, {Confirmed(Replace("c", "d"))}, {Ok("d.txt")});
+  Run({"c.txt", "Ｂ溝.txt"}, {Confirmed(Replace("c", "d"))}, {test::RenameOk("d.txt")});
   EXPECT_EQ(prompts.beeps, 1);
   EXPECT_EQ(message.CellText(0, 0), "リネームエラー（再実行）");
   EXPECT_EQ(Asked(false), (Strings{"c.txt", "c.txt"}));  // the dialog again, then Cancel
@@ -304,7 +300,7 @@ TEST_F(ReplaceNamesTest, ARefusedRenameSaysSoInTheMessageArea) {
 }
 
 TEST_F(ReplaceNamesTest, CancelEndsTheWalkAndKeepsWhatWasRenamed) {
-  Run({}, {Confirmed(Replace("", "x"))}, {Ok("xmy.dir"), Ok("sub"), Cancel()});
+  Run({}, {Confirmed(Replace("", "x"))}, {test::RenameOk("xmy.dir"), test::RenameOk("sub"), test::RenameCancel()});
   EXPECT_EQ(Asked(false), (Strings{"my.dir", "sub", "a.txt"}));
   EXPECT_EQ(fs.renames, (Strings{"C:\\work\\my.dir > C:\\work\\xmy.dir"}));
   // sub, left as it was, is reselected; a.txt, where the walk was cancelled, is not.
@@ -314,7 +310,7 @@ TEST_F(ReplaceNamesTest, CancelEndsTheWalkAndKeepsWhatWasRenamed) {
 TEST_F(ReplaceNamesTest, CancelOnTheFirstItemLeavesTheCursorOnItAndListsNothing) {
   Make();
   const std::size_t searches = fs.searches.size();
-  Run({}, {Confirmed(Replace("c", "d"))}, {Cancel()});
+  Run({}, {Confirmed(Replace("c", "d"))}, {test::RenameCancel()});
   EXPECT_EQ(Asked(false), (Strings{"c.txt"}));
   EXPECT_EQ(fs.searches.size(), searches);
   EXPECT_EQ(SelectedNames(), (Strings{"c.txt"}));  // the cursor was moved to the item asked for

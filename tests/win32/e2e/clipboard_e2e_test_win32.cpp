@@ -19,10 +19,6 @@ using test::Win32TempDir;
 
 std::string FileMessageField(HWND main) { return RemoteItemText(GetDlgItem(main, IDC_SEARCH_LINE), 0, 1); }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST(QdClipboard, CopyAndCutThroughBoundKeysPasteIntoTheOtherTab) {
   Win32TempDir dir, src, dest;
   test::WriteFileBytes(src.File("alpha.txt"), "a");

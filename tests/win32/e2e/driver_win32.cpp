@@ -249,4 +249,14 @@ DWORD QdProcess::ExitCode() const {
   return code;
 }
 
+std::string ControlText(HWND dialog, int id) {
+  char text[MAX_PATH] = {};
+  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+bool Exists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace qd::e2e

@@ -29,6 +29,10 @@ std::string WindowTitle(HWND w);
 std::string RemoteItemText(HWND list, int row, int column);
 // Presses a button of a dialog in another process.
 void ClickButton(HWND dialog, int id);
+// The text of a dialog's control (up to MAX_PATH bytes).
+std::string ControlText(HWND dialog, int id);
+// Whether a file or folder is there, as this test process sees it.
+bool Exists(const std::string& path);
 
 // The text of the selected tab of a tab control in another process.
 std::string RemoteTabText(HWND tabs, int index);

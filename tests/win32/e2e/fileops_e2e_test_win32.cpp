@@ -25,12 +25,6 @@ bool IsFolder(const std::string& path) {
 }
 
 // GetWindowTextA reads no control of another process; WM_GETTEXT does.
-std::string ControlText(HWND dialog, int id) {
-  char text[MAX_PATH] = {};
-  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 // Replaces a field's text by typing, and waits until the field holds it:
 // a pressed button is sent, and would overtake the posted characters.
 ::testing::AssertionResult TypeInto(HWND dialog, int id, const std::string& text) {

@@ -17,12 +17,6 @@ namespace {
 using test::Win32TempDir;
 
 // GetWindowTextA reads no control of another process; WM_GETTEXT does.
-std::string ControlText(HWND dialog, int id) {
-  char text[MAX_PATH] = {};
-  SendMessageA(GetDlgItem(dialog, id), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 std::string SearchField(HWND main, int column) {
   return RemoteItemText(GetDlgItem(main, IDC_SEARCH_LINE), 0, column);
 }

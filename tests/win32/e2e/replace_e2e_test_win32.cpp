@@ -24,10 +24,6 @@ std::string FieldText(HWND dialog, int id) {
   return text;
 }
 
-bool Exists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 TEST(QdReplace, TypedTextsAndAllRenameEveryMatchingItemOnDisk) {
   Win32TempDir dir, files;
   for (const char* name : {"Banana.TXT", "memo.md", "予定表.txt"}) {
