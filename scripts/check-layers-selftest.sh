@@ -3,16 +3,7 @@
 # include that points up.
 set -u
 check="$(cd "$(dirname "$0")" && pwd)/check-layers.sh"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail=0
-expect() {  # expect STATUS DESCRIPTION: runs the check on $tmp/tree
-  "$check" "$tmp/tree" >"$tmp/out" 2>&1
-  local got=$?
-  if [ "$got" != "$1" ]; then
-    echo "FAILED: $2 (exit $got, wanted $1)"; cat "$tmp/out"; fail=1
-  fi
-}
+. "$(dirname "$0")/selftest-support.sh"
 # A tree where every layer includes what it may: itself and the layers below.
 fresh() {
   rm -rf "$tmp/tree"

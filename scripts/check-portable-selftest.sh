@@ -2,16 +2,7 @@
 # The portable check must pass a clean tree and fail each kind of fault.
 set -u
 check="$(cd "$(dirname "$0")" && pwd)/check-portable.sh"
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
-fail=0
-expect() {  # expect STATUS DESCRIPTION: runs the check on $tmp/tree
-  "$check" "$tmp/tree" >"$tmp/out" 2>&1
-  local got=$?
-  if [ "$got" != "$1" ]; then
-    echo "FAILED: $2 (exit $got, wanted $1)"; cat "$tmp/out"; fail=1
-  fi
-}
+. "$(dirname "$0")/selftest-support.sh"
 fresh() { rm -rf "$tmp/tree"; mkdir -p "$tmp/tree/filer/core" "$tmp/tree/filer/win32"; }
 
 fresh
