@@ -7,11 +7,14 @@
 #include <set>
 #include <vector>
 
+#include "settings/command_table.h"
 #include "settings/ini_settings_file.h"
 #include "tests/fakes/temp_dir.h"
 
 namespace qd {
 namespace {
+
+const std::string kPathNotify = std::to_string(CmdPathNotify);
 
 // Records what start-up does, in order.
 class FakeStartup : public StartupPort {
@@ -112,7 +115,7 @@ TEST_F(StartupTest, HandOverGoesToTheFirstWindowFromTheTopWithTheTitlePrefix) {
   EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
   EXPECT_EQ(port.log,
             (std::vector<std::string>{"ole", "richedit", "bind D:\\Tools\\Qd\\Qd.ini", mutex,
-                                      "close-mutex", "restore 4", "foreground 4", "post 4 32835"}));
+                                      "close-mutex", "restore 4", "foreground 4", "post 4 " + kPathNotify}));
   EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", ""), "C:\\表示");
 }
 
@@ -124,7 +127,7 @@ TEST_F(StartupTest, HandOverWithoutArgumentWritesAnEmptySlot) {
   port.titles = {" Qd - [C:\\*.*]"};
   EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
   EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", "missing"), "");
-  EXPECT_EQ(port.log.back(), "post 1 32835");
+  EXPECT_EQ(port.log.back(), "post 1 " + kPathNotify);
 }
 
 TEST_F(StartupTest, TheHandOverGoesOnlyToAFilerOfTheSameCopy) {
@@ -134,7 +137,7 @@ TEST_F(StartupTest, TheHandOverGoesOnlyToAFilerOfTheSameCopy) {
   port.titles = {" Qd - [C:\\b\\*.*]", " Qd - [C:\\a\\*.*]"};
   port.programs = {{1, "E:\\CopyB\\Qd.exe"}, {2, "d:\\tools\\QD\\Qd.exe"}};
   EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
-  EXPECT_EQ(port.log.back(), "post 2 32835");
+  EXPECT_EQ(port.log.back(), "post 2 " + kPathNotify);
   EXPECT_EQ(port.waited, 0);
 }
 
@@ -145,7 +148,7 @@ TEST_F(StartupTest, AFilerStillStartingIsWaitedFor) {
   port.late_title = " Qd - [C:\\*.*]";
   port.late_after_ms = 500;
   EXPECT_EQ(RunFiler(port), StartupOutcome::HandedOver);
-  EXPECT_EQ(port.log.back(), "post 3 32835");
+  EXPECT_EQ(port.log.back(), "post 3 " + kPathNotify);
   EXPECT_EQ(port.waited, 500);
   EXPECT_EQ(port.settings.ReadString("Etc", "CmdLine", ""), "C:\\表示");
 }

@@ -38,7 +38,8 @@ bool Exists(const std::string& path);
 std::string RemoteTabText(HWND tabs, int index);
 
 // Readers of a main window in another process: its file list (control
-// 1000), message area (1001) and search line (1004).
+// IDC_FILE_LIST), message area (IDC_MESSAGE_AREA) and search line
+// (IDC_SEARCH_LINE).
 HWND FileList(HWND main);
 int FocusedRow(HWND main);
 int SelectedRow(HWND main);  // the first selected row, -1 when none

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "resources/command_ids.h"
 #include "tests/contracts/file_list_cases.h"
 #include "tests/win32/test_support_win32.h"
 
@@ -42,7 +43,7 @@ class FileListTest : public ::testing::Test {
     ASSERT_TRUE(parent_);
     HWND list = CreateWindowA(WC_LISTVIEWA, "",
                               WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, 0,
-                              0, 380, 260, parent_, reinterpret_cast<HMENU>(1000),
+                              0, 380, 260, parent_, reinterpret_cast<HMENU>(IDC_FILE_LIST),
                               GetModuleHandleA(nullptr), nullptr);
     ASSERT_TRUE(list);
     list_.Attach(list);

@@ -541,7 +541,7 @@ TEST_F(NavigationDialogTest, TabsOpenAndSwitchInTheRealStrip) {
   SendMessageA(d.hwnd(), WM_COMMAND, CmdNextTab, 0);
   EXPECT_EQ(TabCtrl_GetCurSel(strip), 1);
   EXPECT_EQ(CurrentDirectory(), folder.File("表示"));
-  SendMessageA(d.hwnd(), WM_COMMAND, 32772, 0);  // CmdCloseTab
+  SendMessageA(d.hwnd(), WM_COMMAND, CmdCloseTab, 0);
   EXPECT_EQ(TabCtrl_GetItemCount(strip), 1);
   EXPECT_EQ(CurrentDirectory(), folder.path());
 }
