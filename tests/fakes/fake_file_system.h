@@ -199,7 +199,10 @@ class FakeFileSystem : public FileSystemPort {
     folders[folder].push_back({full.substr(cp932::FindLastChar(full, '\\') + 1), kAttrArchive, 0, 0});
     return true;
   }
-  std::string ShortPath(const std::string& path) override { return "~" + path; }
+  // A path has a short form ("~" and the path) unless it is listed as having none.
+  std::string ShortPath(const std::string& path) override {
+    return without_short_form.count(path) ? path : "~" + path;
+  }
   bool ToLocalFileTime(uint64_t utc, uint64_t* local) override {
     *local = utc + offset;
     return utc < 0x7000000000000000ull;
@@ -235,6 +238,7 @@ class FakeFileSystem : public FileSystemPort {
   std::string unreadable;  // a folder whose path CurrentDirectory cannot give
   std::map<std::string, std::vector<Entry>> folders;
   std::set<std::string> vanished;
+  std::set<std::string> without_short_form;  // paths whose 8.3 form cannot be had
   uint32_t drives = 0x1C;  // C:, D:, E:
   std::map<int, std::string> drive_folders;
   std::map<std::string, std::string> long_names;  // a short path -> its long last component
