@@ -29,7 +29,8 @@ FilerController::FilerController(FilerPorts p, std::string program_folder, std::
       rows_([&fs = p.fs](uint64_t utc, uint64_t* local) { return fs.ToLocalFileTime(utc, local); }),
       history_(p.history),
       file_ops_({p.settings, p.prompts, p.file_list, p.fs, p.shell, p.keys, p.walk_progress}, *this,
-                rows_) {
+                rows_),
+      commands_(p.fs, p.shell, *this) {
   AddCommands();
 }
 
@@ -128,6 +129,7 @@ void FilerController::AddCommands() {
   h.Add(CommandId::CmdTabList, [this] { CmdTabList(); });
   h.Add(CommandId::CmdFolderHistory, [this] { CmdFolderHistory(); });
   file_ops_.AddCommands(h);
+  commands_.AddCommands(h);
 }
 
 bool FilerController::OnCommand(int id) {

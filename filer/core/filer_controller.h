@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "filer/commands/commands.h"
 #include "filer/fileops/file_ops.h"
 #include "filer/model/command_handlers.h"
 #include "filer/model/folder_history.h"
@@ -188,9 +189,7 @@ class FilerController final : public FilerView {
   bool EnterFolder(const std::string& path);
   void EndTemporaryMove(bool go_back);
   bool BrowseForFolder(std::string_view title, std::string* path, bool with_files);
-  // An option of the key that started the command; an empty option shows
-  // "オプション未設定".
-  std::string KeyOption(KeyOptionSlot slot);
+  std::string KeyOption(KeyOptionSlot slot) override;
   void InsertTab(int index, const std::string& path);
   void DeleteTab(int index);
   void SetTabText(int index, const std::string& path);
@@ -269,6 +268,7 @@ class FilerController final : public FilerView {
   } temp_;
 
   FileOps file_ops_;
+  Commands commands_;
   CommandHandlers handlers_;
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/key_sets.h"
 #include "settings/preferences.h"
 
 namespace qd {
@@ -85,6 +86,10 @@ class FilerView {
   // (it is closed instead).
   virtual bool EnterListMode(ListKind kind) = 0;
   virtual void SortList(int column, SortMode mode) = 0;
+  // An option of the key that started the command (from the menu too: the
+  // last key pressed); an empty option shows "オプション未設定".
+  virtual std::string KeyOption(KeyOptionSlot slot) = 0;
+
   // The delete commands in the history list and the tab list remove entries
   // and close tabs; false in any other list or listing.
   virtual bool RemoveFromPickList(bool confirm) = 0;

@@ -13,8 +13,8 @@ class ShellPort {
  public:
   virtual ~ShellPort() = default;
   // Opens a document with the "open" verb (or starts a program) with a
-  // parameter line; returns at once.
-  virtual void Open(const std::string& file, const std::string& parameters) = 0;
+  // parameter line; returns at once, false when the shell could not start it.
+  virtual bool Open(const std::string& file, const std::string& parameters) = 0;
   struct Shortcut {
     bool ok = false;  // the target was read
     std::string target;

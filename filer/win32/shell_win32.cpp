@@ -19,9 +19,12 @@ Win32Shell::Win32Shell() {
   SHGetDesktopFolder(desktop_.put());
 }
 
-void Win32Shell::Open(const std::string& file, const std::string& parameters) {
-  ShellExecuteA(owner_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
-                nullptr, SW_SHOW);
+bool Win32Shell::Open(const std::string& file, const std::string& parameters) {
+  // 32 or less is the shell's failure code (no such file, no association...).
+  const HINSTANCE started =
+      ShellExecuteA(owner_, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                    nullptr, SW_SHOW);
+  return reinterpret_cast<INT_PTR>(started) > 32;
 }
 
 namespace {

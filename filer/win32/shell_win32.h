@@ -27,7 +27,7 @@ class Win32Shell : public ShellPort {
   IMalloc* allocator() const { return malloc_.get(); }
   IShellFolder* desktop_folder() const { return desktop_.get(); }
 
-  void Open(const std::string& file, const std::string& parameters) override;
+  bool Open(const std::string& file, const std::string& parameters) override;
   Shortcut ResolveShortcut(const std::string& lnk) override;
   bool SaveShortcut(const std::string& lnk, const NewShortcut& shortcut) override;
   bool BrowseForFolder(std::string_view title, const std::string& initial, bool with_files,

@@ -193,6 +193,11 @@ inline std::vector<ShellCase> ShellCases() {
          EXPECT_EQ(moved.target, root + "\\ソフト.txt");
          EXPECT_EQ(moved.arguments, "");
        }},
+      {"a program that is not there does not start",
+       [=](ShellSandbox& box, const std::string& root) {
+         EXPECT_FALSE(box.port().Open(root + "\\ソフト.exe", ""));
+         EXPECT_FALSE(box.port().Open(root + "\\予定表\\tool.exe", "/a b"));
+       }},
       {"a file that is no shortcut, or none at all, does not load; none is written into a "
        "missing folder",
        [=](ShellSandbox& box, const std::string& root) {

@@ -42,6 +42,7 @@ class FakeFilerView final : public FilerView {
   bool EnterListMode(ListKind) override { return false; }
   void SortList(int, SortMode) override {}
   bool RemoveFromPickList(bool) override { return false; }
+  std::string KeyOption(KeyOptionSlot) override { return {}; }
 
   Preferences prefs;
   std::string folder;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,11 @@ class FakeShell : public ShellPort {
   static constexpr int kSourceMissing = 0x402;  // a copy or move of a missing item
   static constexpr int kNotFound = 2;           // a delete of a missing item
 
-  void Open(const std::string& file, const std::string& parameters) override {
+  // Every open is recorded; one of a file listed in `unstartable`, or not on
+  // `disk` when it is set, fails.
+  bool Open(const std::string& file, const std::string& parameters) override {
     opened.push_back(parameters.empty() ? file : file + " |" + parameters);
+    return unstartable.count(file) == 0 && (!disk || disk->Exists(file));
   }
   Shortcut ResolveShortcut(const std::string& lnk) override {
     // Every file named here is a shortcut; any other is none.
@@ -107,6 +111,7 @@ class FakeShell : public ShellPort {
   bool changes = true;
   int open_watches = 0, watch_tests = 0;
   std::vector<std::string> opened, browsed;
+  std::set<std::string> unstartable;  // programs the shell cannot start
   std::map<std::string, Shortcut> shortcuts;
   std::string browse_result;
 

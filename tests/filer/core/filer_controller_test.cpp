@@ -250,7 +250,7 @@ TEST_F(FilerControllerTest, PathNotifyTakesTheHandedOverPathAndEmptiesTheSlot) {
 // doing nothing yet. A command leaves this list when its handler arrives.
 constexpr int kNotBuiltYet[] = {
     CmdJump,          CmdSend,           CmdLaunch,          CmdSendFromFolder,
-    CmdLaunchFromFolder, CmdSendWithProgram, CmdLaunchProgram, CmdShortcutToJump,
+    CmdLaunchFromFolder, CmdShortcutToJump,
     CmdShortcutToCommand, CmdViewer,     CmdContextMenu,     CmdFolderContextMenu,
     CmdSettings,      CmdKeySettings,    CmdViewerKeySettings, CmdHelp,
     CmdShellFind,     CmdExplorer,       CmdCommandPrompt,   CmdMapNetworkDrive,
