@@ -76,6 +76,24 @@ TEST_F(LaunchTest, NothingSelectedLaunchesOnTheFolderWithOneBackslash) {
   }
 }
 
+// In a pick list the rows' own paths are the items: a tab list's rows give
+// their tabs' folders, one start each; nothing selected starts nothing.
+TEST_F(LaunchTest, InATabListEachSelectedTabsFolderIsAnItem) {
+  settings.WriteString("KeyOption", "2118-1", "%p");
+  MakeFolder("C:\\work\\十申");
+  FilerController& w = Make();
+  w.OpenNewTab("C:\\work\\十申", false);
+  w.OnCommand(CmdTabList);
+  list.Select({0, 1});
+  Press(118);
+  EXPECT_EQ(shell.opened, (Strings{std::string(kProgram) + " |C:\\work",
+                                   std::string(kProgram) + " |C:\\work\\十申"}));
+  shell.opened.clear();
+  list.Select({});
+  Press(118);
+  EXPECT_TRUE(shell.opened.empty());
+}
+
 // The first start the shell refuses ends the run, named in the message area.
 TEST_F(LaunchTest, AFailedStartStopsAtOnceAndSaysWhichProgram) {
   Make();
