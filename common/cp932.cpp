@@ -33,6 +33,16 @@ std::size_t CharLength(std::string_view text, std::size_t pos) {
   return 1;
 }
 
+std::size_t FittingLength(std::string_view text, std::size_t room) {
+  std::size_t n = 0;
+  while (n < text.size()) {
+    const std::size_t len = CharLength(text, n);
+    if (n + len > room) break;
+    n += len;
+  }
+  return n;
+}
+
 std::size_t FindChar(std::string_view text, char ch, std::size_t from) {
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
     if (i >= from && text[i] == ch) return i;

@@ -44,6 +44,10 @@ std::size_t FindWhole(std::string_view text, std::string_view needle);
 // The number of characters: a lead byte and its trail byte count once.
 std::size_t CharCount(std::string_view text);
 
+// The length of the longest start of `text` that fits in `room` bytes
+// without splitting a double-byte character.
+std::size_t FittingLength(std::string_view text, std::size_t room);
+
 // True when the last character of `text` is a backslash (not a trail byte).
 bool EndsWithBackslash(std::string_view text);
 

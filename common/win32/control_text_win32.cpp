@@ -9,13 +9,7 @@ namespace qd {
 
 void CopyCellText(std::string_view text, char* buffer, int size) {
   if (size <= 0) return;
-  std::size_t n = 0;
-  const std::size_t room = static_cast<std::size_t>(size - 1);
-  while (n < text.size()) {
-    const std::size_t len = cp932::CharLength(text, n);
-    if (n + len > room) break;
-    n += len;
-  }
+  const std::size_t n = cp932::FittingLength(text, static_cast<std::size_t>(size - 1));
   std::memcpy(buffer, text.data(), n);
   buffer[n] = '\0';
 }

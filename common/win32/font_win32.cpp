@@ -8,14 +8,7 @@
 namespace qd {
 
 std::string FitFontFace(std::string_view face) {
-  constexpr std::size_t kRoom = LF_FACESIZE - 1;
-  std::size_t n = 0;
-  while (n < face.size()) {
-    const std::size_t len = cp932::CharLength(face, n);
-    if (n + len > kRoom) break;
-    n += len;
-  }
-  return std::string(face.substr(0, n));
+  return std::string(face.substr(0, cp932::FittingLength(face, LF_FACESIZE - 1)));
 }
 
 UniqueFont CreatePointFont(std::string_view face, int tenths) {

@@ -43,6 +43,7 @@ std::string ShortPathArgument(FileSystemPort& fs, const std::string& path) {
 }
 
 std::string ExpandMacros(std::string_view text, const std::string& path, FileSystemPort& fs) {
+  const PathParts parts = SplitPath(path);
   std::string out;
   out.reserve(text.size() + path.size());
   std::size_t i = 0;
@@ -61,14 +62,11 @@ std::string ExpandMacros(std::string_view text, const std::string& path, FileSys
       case 'p':
         out += path;
         break;
-      case 'f': {
-        const PathParts p = SplitPath(path);
-        out += p.name + p.ext;
+      case 'f':
+        out += parts.name + parts.ext;
         break;
-      }
       case 'd': {
-        const PathParts p = SplitPath(path);
-        std::string folder = p.drive + p.folder;
+        std::string folder = parts.drive + parts.folder;
         if (cp932::EndsWithBackslash(folder)) folder.pop_back();
         out += folder;
         break;
@@ -77,10 +75,10 @@ std::string ExpandMacros(std::string_view text, const std::string& path, FileSys
         out += ShortPathArgument(fs, path);
         break;
       case 'n':
-        out += SplitPath(path).name;
+        out += parts.name;
         break;
       case 'e':
-        out += SplitPath(path).ext;
+        out += parts.ext;
         break;
       case '%':
         out += '%';

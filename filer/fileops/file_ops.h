@@ -57,8 +57,7 @@ class FileOps {
  private:
   void RecordSelection(ClipboardMode mode);
   void Paste(PasteInto into);
-  // True when the shell call succeeded or there was nothing to do.
-  bool Delete(bool to_recycle_bin);
+  void Delete(bool to_recycle_bin);
   void Rename();
   void NewItem(ItemKind kind);
   void NewByCursor();

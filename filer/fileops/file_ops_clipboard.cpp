@@ -90,25 +90,25 @@ void FileOps::Drop(const std::vector<std::string>& paths) {
 // Items go through the shell, into the recycle bin or for good; in the
 // history list and the tab list the delete commands remove entries and close
 // tabs instead, the recycle-bin variant asking first.
-bool FileOps::Delete(bool to_recycle_bin) {
+void FileOps::Delete(bool to_recycle_bin) {
   std::string folder, names;
   const bool list_mode = view_.view_mode() == ViewMode::List;
   if (list_mode) {
-    if (view_.RemoveFromPickList(to_recycle_bin)) return true;
-    if (view_.list_kind() != ListKind::FindResults) return true;
+    if (view_.RemoveFromPickList(to_recycle_bin)) return;
+    if (view_.list_kind() != ListKind::FindResults) return;
     names = view_.SelectedPaths();
   } else {
     folder = view_.CurrentFolder();
-    if (folder.empty()) return true;
+    if (folder.empty()) return;
     folder = path::WithBackslash(folder);
     names = view_.SelectedNames();
   }
-  if (names.empty()) return true;
+  if (names.empty()) return;
 
   const DeleteOutcome outcome = DeleteThroughShell(shell_, folder, names, to_recycle_bin);
   if (!outcome.done) {
     view_.ShowMessage(kCancelOrError, false);
-    return false;
+    return;
   }
   const int remembered = std::max(view_.CursorRow(), 0);
   if (list_mode) {
@@ -118,7 +118,6 @@ bool FileOps::Delete(bool to_recycle_bin) {
     const int last = rows_.size() - 1;
     view_.MoveCursor(0, remembered <= last ? remembered : last);
   }
-  return true;
 }
 
 }  // namespace qd

@@ -63,6 +63,20 @@ TEST(Cp932Bytes, EndsWithBackslashIgnoresTrailBytes) {
   EXPECT_FALSE(EndsWithBackslash(""));
 }
 
+// A cut to a byte budget keeps whole characters: 十申 (trail byte 5C) is
+// never left as a lone lead byte or a half that reads as a backslash.
+TEST(Cp932Bytes, FittingLengthNeverSplitsACharacter) {
+  const struct {
+    const char* text;
+    std::size_t room;
+    std::size_t kept;
+  } cases[] = {
+      {"abc", 5, 3},  {"abc", 2, 2},       {"十申", 3, 2}, {"十申", 4, 4},
+      {"a十申", 2, 1}, {"ソフト.txt", 5, 4}, {"", 3, 0},     {"表", 0, 0},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FittingLength(c.text, c.room), c.kept) << c.text << c.room;
+}
+
 TEST(Cp932Bytes, CaseFoldingTouchesSingleByteLettersOnly) {
   EXPECT_EQ(ToLower("ホテル.TXT"), "ホテル.txt");
   EXPECT_EQ(ToUpper("Ｂ溝.txt"), "Ｂ溝.TXT");

@@ -1,12 +1,10 @@
-// A filer view for the file operations' loops tested alone: it records what
-// they show and where they put the cursor; the rest answers as an empty
-// listing would.
+// A filer view for the file operations' loops tested alone: what they show
+// goes to `on_message`; the rest answers as an empty listing would.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "filer/ports/filer_view.h"
 
@@ -24,15 +22,11 @@ class FakeFilerView final : public FilerView {
   std::string SelectedNamesWithTotals() override { return {}; }
   std::string SelectedPaths() const override { return {}; }
   void PruneVanishedRows() override {}
-  bool FindItem(std::string_view text, bool) override {
-    found.emplace_back(text);
-    return true;
-  }
+  bool FindItem(std::string_view, bool) override { return true; }
   void MoveCursor(int, int) override {}
   void RestoreCursor(std::string_view, int) override {}
   void ShowMessage(std::string_view text, bool) override {
     if (on_message) on_message(text);
-    messages.emplace_back(text);
   }
   void SetSearchLineField(SearchField, std::string_view) override {}
   void FillList() override {}
@@ -47,8 +41,6 @@ class FakeFilerView final : public FilerView {
   Preferences prefs;
   std::string folder;
   DisplayMask mask;
-  std::vector<std::string> messages;
-  std::vector<std::string> found;  // the texts the cursor was sent to
   std::function<void(std::string_view)> on_message;
 };
 
